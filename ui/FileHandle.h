@@ -1,0 +1,46 @@
+#pragma once
+// An open file, closed by the destructor. Opening and reading report the
+// system's error code the way the Windows API does (2 not found, 3 path not
+// found, 5 access denied, ...); on other systems errno values are mapped to
+// those codes so that callers behave alike everywhere.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+enum class TFileAccess { Read, ReadWrite };
+enum class TFileShare { DenyNone, DenyWrite };
+
+class TFileHandle {
+ public:
+  TFileHandle() = default;
+  TFileHandle(TFileHandle&& other) noexcept;
+  TFileHandle& operator=(TFileHandle&& other) noexcept;
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  ~TFileHandle();
+
+  // Opens an existing file. Returns 0, or the error code on failure.
+  int Open(const std::string& path, TFileAccess access, TFileShare share);
+  // Creates or truncates a file for writing. Returns 0 or the error code.
+  int Create(const std::string& path);
+  bool IsOpen() const;
+  void Close();
+
+  // Reads up to count bytes; returns the number read, or -1 on an error
+  // (then Error() tells which).
+  std::ptrdiff_t Read(void* buffer, std::size_t count);
+  std::ptrdiff_t Write(const void* buffer, std::size_t count);
+  // Size in bytes, or -1 on an error.
+  std::int64_t Size();
+  // Moves to an absolute position; false on an error.
+  bool SeekTo(std::int64_t position);
+  int Error() const { return FError; }
+
+ private:
+#ifdef _WIN32
+  void* FHandle = reinterpret_cast<void*>(-1);
+#else
+  int FHandle = -1;
+#endif
+  int FError = 0;
+};
