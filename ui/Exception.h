@@ -25,3 +25,11 @@ class EInOutError : public Exception {
  private:
   int FErrorCode;
 };
+
+// A failed assertion of the runtime: the message ("Assertion failure" when
+// empty) followed by the unit that asserted, in parentheses.
+class EAssertionFailed : public Exception {
+ public:
+  EAssertionFailed(const std::string& message, const std::string& unit)
+      : Exception((message.empty() ? std::string("Assertion failure") : message) + " (" + unit + ")") {}
+};
