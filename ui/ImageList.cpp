@@ -1,0 +1,27 @@
+#include "ui/ImageList.h"
+
+TImageList::TImageList(int width, int height)
+    : FWidth(width), FHeight(height), FHandle(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {}
+
+TImageList::~TImageList() {
+  if (FHandle) ImageList_Destroy(FHandle);
+}
+
+int TImageList::Count() const { return FHandle ? ImageList_GetImageCount(FHandle) : 0; }
+
+int TImageList::AddMasked(const TBitmap& bitmap, TColor mask) {
+  if (!FHandle || bitmap.Empty()) return -1;
+  // The list selects the bitmap into its own context, so it gets a copy
+  // that no canvas holds.
+  TBitmap copy;
+  copy.Assign(bitmap);
+  return ImageList_AddMasked(FHandle, copy.Handle(), static_cast<COLORREF>(ColorToRGB(mask)));
+}
+
+void TImageList::Clear() {
+  if (FHandle) ImageList_Remove(FHandle, -1);
+}
+
+void TImageList::Draw(HDC dc, int x, int y, int index) const {
+  if (FHandle) ImageList_Draw(FHandle, index, dc, x, y, ILD_TRANSPARENT);
+}

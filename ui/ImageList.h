@@ -1,0 +1,32 @@
+#pragma once
+// A list of equally sized images with a transparent colour (a system image
+// list), destroyed with the object.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/Bitmap.h"
+
+class TImageList {
+ public:
+  TImageList(int width, int height);
+  TImageList(const TImageList&) = delete;
+  TImageList& operator=(const TImageList&) = delete;
+  ~TImageList();
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int Count() const;
+  // Adds the bitmap cut into images of Width() pixels, left to right; pixels
+  // of the mask colour become transparent. Returns the first new index, or
+  // -1 when nothing could be added.
+  int AddMasked(const TBitmap& bitmap, TColor mask);
+  void Clear();
+  // Draws image index with its transparent pixels left alone.
+  void Draw(HDC dc, int x, int y, int index) const;
+  HIMAGELIST Handle() const { return FHandle; }
+
+ private:
+  int FWidth;
+  int FHeight;
+  HIMAGELIST FHandle;
+};
