@@ -38,11 +38,6 @@ void VerticalGradient(TPixmap& p, TRect r, TRgb top, TRgb bottom) {
   for (int y = r.Top; y < r.Bottom; ++y) Fill(p, {r.Left, y, r.Right, y + 1}, Mix(top, bottom, y - r.Top, span));
 }
 
-void HorizontalGradient(TPixmap& p, TRect r, TRgb left, TRgb right) {
-  const int span = std::max(1, r.Width() - 1);
-  for (int x = r.Left; x < r.Right; ++x) Fill(p, {x, r.Top, x + 1, r.Bottom}, Mix(left, right, x - r.Left, span));
-}
-
 bool InsideRounded(TRect r, int radius, int x, int y) {
   if (x < r.Left || y < r.Top || x >= r.Right || y >= r.Bottom) return false;
   // Work in doubled coordinates so that pixel centres are whole numbers.

@@ -17,8 +17,6 @@ void Fill(TPixmap& p, TRect r, TRgb colour);
 void FrameRect(TPixmap& p, TRect r, TRgb colour);
 // Rows of r from top (first row) to bottom (last row).
 void VerticalGradient(TPixmap& p, TRect r, TRgb top, TRgb bottom);
-// Columns of r from left (first column) to right (last column).
-void HorizontalGradient(TPixmap& p, TRect r, TRgb left, TRgb right);
 
 // Whether pixel (x, y) lies inside r with its corners rounded by radius
 // (pixel centres within the quarter circles; radius 0 keeps square corners).

@@ -39,13 +39,11 @@ class TPixmap {
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
-  TRect Bounds() const { return {0, 0, FWidth, FHeight}; }
-  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
 
   TRgb At(int x, int y) const { return FPixels[Index(x, y)]; }
   // Pixels outside the picture are ignored, so shapes may run over an edge.
   void Set(int x, int y, TRgb colour) {
-    if (Contains(x, y)) FPixels[Index(x, y)] = colour;
+    if (x >= 0 && y >= 0 && x < FWidth && y < FHeight) FPixels[Index(x, y)] = colour;
   }
 
   friend bool operator==(const TPixmap&, const TPixmap&) = default;

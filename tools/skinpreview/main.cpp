@@ -1,19 +1,31 @@
-// skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP OUT_BMP
+// skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP WINDOW_BMP GALLERY_BMP
 //
 // Draws the program's main window from the skin in SKIN_DIR, active and
-// inactive side by side on a plain desktop, into OUT_BMP. CAPTION_BMP holds
+// inactive side by side on a plain desktop, into WINDOW_BMP, and samples of
+// the control elements into GALLERY_BMP. CAPTION_BMP holds
 // the caption text in any ink on magenta, MEMO_BMP the memo's text on white
 // (tools/skinpreview/preview renders both and converts the result).
 #include <cstdio>
 #include <exception>
 
+#include "tools/skinpreview/Gallery.h"
 #include "tools/skinpreview/MainWindow.h"
 #include "tools/skinpreview/Render.h"
 #include "ui/Stream.h"
 
+namespace {
+
+void Save(const TPixmap& picture, const char* path) {
+  const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
+  TFileStream out(path);
+  out.WriteBuffer(bytes.data(), bytes.size());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP OUT_BMP\n");
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP WINDOW_BMP GALLERY_BMP\n");
     return 2;
   }
   try {
@@ -27,9 +39,8 @@ int main(int argc, char** argv) {
     TPixmap sheet(active.Width() * 2 + kGap * 3, active.Height() + kGap * 2, desktop);
     Blit(sheet, kGap, kGap, active, false);
     Blit(sheet, active.Width() + kGap * 2, kGap, inactive, false);
-    const std::vector<std::uint8_t> bytes = EncodeBmp(sheet);
-    TFileStream out(argv[4]);
-    out.WriteBuffer(bytes.data(), bytes.size());
+    Save(sheet, argv[4]);
+    Save(ComposeGallery(skin), argv[5]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skinpreview: %s\n", e.what());
     return 1;
