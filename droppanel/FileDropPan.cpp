@@ -43,7 +43,9 @@ TAIFileDropPan::TAIFileDropPan(TComponent* owner) : TPanel(owner) {
 }
 
 TAIFileDropPan::~TAIFileDropPan() {
-  if (Parent() && FAcceptFile) DragAcceptFiles(Handle(), FALSE);
+  // Only a window that exists can be registered: none is created here just
+  // to revoke it.
+  if (Parent() && FAcceptFile && HandleAllocated()) DragAcceptFiles(Handle(), FALSE);
 }
 
 void TAIFileDropPan::SetAcceptFile(bool acceptFile) {

@@ -18,7 +18,7 @@ class TAIFileDropPan : public TPanel {
   // target at once.
   explicit TAIFileDropPan(TComponent* owner);
   // Revokes the drop-target registration when the panel still has a parent
-  // and AcceptFile is on.
+  // and its window, and AcceptFile is on.
   ~TAIFileDropPan() override;
 
   bool AcceptFile() const { return FAcceptFile; }

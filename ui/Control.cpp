@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include "ui/ScopedFlag.h"
 #include "ui/TypInfo.h"
 #include "ui/WinControl.h"
 
@@ -143,10 +144,6 @@ void TControl::FontChanged(TObject*) {
 
 void TControl::CMParentFontChanged(TMessage&) {
   if (!FParentFont || !FParent) return;
-  struct TTakingParentFont {
-    bool& Flag;
-    explicit TTakingParentFont(bool& flag) : Flag(flag) { Flag = true; }
-    ~TTakingParentFont() { Flag = false; }
-  } taking(FTakingParentFont);
+  const TScopedFlag taking(FTakingParentFont);
   FFont->Assign(*FParent->Font());
 }

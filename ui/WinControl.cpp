@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ui/Application.h"
+#include "ui/ScopedFlag.h"
 #include "ui/TypInfo.h"
 
 namespace {
@@ -242,11 +243,7 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 
 void TWinControl::Realign() {
   if (FAligning || (ComponentState() & (csLoading | csDestroying))) return;
-  FAligning = true;
-  struct TAligning {
-    bool& Flag;
-    ~TAligning() { Flag = false; }
-  } aligning{FAligning};
+  const TScopedFlag aligning(FAligning);
   AlignControls();
 }
 

@@ -170,6 +170,16 @@ TEST_F(DropPanel, DestroyingRevokesTheRegistrationOnlyWithAParentAndAcceptFile) 
     delete Panel;
     EXPECT_EQ(styles.Messages, 0);
   }
+  // Its windows gone with the form's: no window is made just to revoke.
+  Panel = new TAIFileDropPan(Form.get());
+  DestroyWindow(Form->Handle());
+  EXPECT_FALSE(Panel->HandleAllocated());
+  {
+    TStyleLog styles(*Panel);
+    delete Panel;
+    EXPECT_EQ(styles.Messages, 0);
+  }
+  EXPECT_FALSE(Form->HandleAllocated());
   Panel = nullptr;
 }
 
