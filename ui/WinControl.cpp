@@ -39,15 +39,19 @@ LPCSTR ControlPropName() {
 }
 
 // The control whose window is being created: its window's first message
-// attaches the window to it.
+// attaches the window to it. Creations may nest (a window created from a
+// hook while another one is being created), so each restores the one before.
 thread_local TWinControl* tCreationControl = nullptr;
 
 class TCreationScope {
  public:
-  explicit TCreationScope(TWinControl* control) { tCreationControl = control; }
-  ~TCreationScope() { tCreationControl = nullptr; }
+  explicit TCreationScope(TWinControl* control) : FOuter(tCreationControl) { tCreationControl = control; }
+  ~TCreationScope() { tCreationControl = FOuter; }
   TCreationScope(const TCreationScope&) = delete;
   TCreationScope& operator=(const TCreationScope&) = delete;
+
+ private:
+  TWinControl* FOuter;
 };
 
 [[noreturn]] void RaiseLastOSError(const std::string& what) {
@@ -72,7 +76,7 @@ LRESULT CALLBACK TWinControl::FrameworkWndProc(HWND window, UINT msg, WPARAM wPa
   TWinControl* control = FindControl(window);
   if (!control) {
     control = tCreationControl;
-    if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+    if (!control || control->FHandle) return DefWindowProcA(window, msg, wParam, lParam);
     tCreationControl = nullptr;
     control->AttachHandle(window);
   }
@@ -161,12 +165,19 @@ void TWinControl::CreateWnd() {
     if (!RegisterClassA(&windowClass)) RaiseLastOSError("Cannot register window class " + params.WinClassName);
   }
   FDefWndProc = params.WindowClass.lpfnWndProc;
+  HWND created = nullptr;
   {
     TCreationScope creating(this);
-    CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
-                    params.Y, params.Width, params.Height, params.WndParent, nullptr, instance, nullptr);
+    created = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                              params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr, instance,
+                              nullptr);
   }
-  if (!FHandle) RaiseLastOSError("Error creating window " + params.WinClassName);
+  if (!FHandle) {
+    const DWORD error = GetLastError();
+    if (created) DestroyWindow(created);
+    SetLastError(error);
+    RaiseLastOSError("Error creating window " + params.WinClassName);
+  }
   SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
 }
 

@@ -97,6 +97,36 @@ TEST(WinControl, WindowsAreOfTheirClassNameAndLeadBackToTheirControl) {
   EXPECT_EQ(SendMessageA(memo.Handle(), EM_GETLINECOUNT, 0, 0), 3);
 }
 
+// While a memo's window is being created, a window-creation hook creates
+// another framework window, as skinning code may.
+TPanel* gHookPanel = nullptr;
+HHOOK gHook = nullptr;
+
+LRESULT CALLBACK CreateAnotherWindow(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && WindowClass(reinterpret_cast<HWND>(wParam)) == "TMemo" && gHookPanel &&
+      !gHookPanel->HandleAllocated()) {
+    gHookPanel->HandleNeeded();
+  }
+  return CallNextHookEx(gHook, code, wParam, lParam);
+}
+
+TEST(WinControl, AWindowCreatedWhileAnotherIsBeingCreatedLeavesBothAttached) {
+  auto form = NewTestForm();
+  form->HandleNeeded();
+  auto* other = new TForm(form.get());
+  gHookPanel = new TPanel(form.get());
+  gHookPanel->SetParent(other);
+  auto* memo = new TMemo(form.get());
+  gHook = SetWindowsHookExA(WH_CBT, CreateAnotherWindow, nullptr, GetCurrentThreadId());
+  memo->SetParent(form->Panel1);
+  UnhookWindowsHookEx(gHook);
+  ASSERT_TRUE(gHookPanel->HandleAllocated());
+  ASSERT_TRUE(memo->HandleAllocated());
+  EXPECT_EQ(FindControl(gHookPanel->Handle()), gHookPanel);
+  EXPECT_EQ(FindControl(memo->Handle()), memo);
+  gHookPanel = nullptr;
+}
+
 TEST(WinControl, AReplacedWindowProcSeesEveryMessageUntilTheSavedOneIsBack) {
   auto form = NewTestForm();
   TPanel& panel = *form->Panel1;
