@@ -6,6 +6,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,6 +87,16 @@ bool TFileHandle::SeekTo(std::int64_t position) {
     return false;
   }
   return true;
+}
+
+int RenameFileReplacing(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return 0;
+  return static_cast<int>(GetLastError());
+}
+
+int RemoveFile(const std::string& path) {
+  if (DeleteFileA(path.c_str())) return 0;
+  return static_cast<int>(GetLastError());
 }
 
 #else
@@ -171,5 +182,11 @@ bool TFileHandle::SeekTo(std::int64_t position) {
   }
   return true;
 }
+
+int RenameFileReplacing(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : SystemError(errno);
+}
+
+int RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : SystemError(errno); }
 
 #endif
