@@ -1,0 +1,73 @@
+#include "filetype/ExtDatabase.h"
+
+#include <vector>
+
+#include "filetype/FileNames.h"
+#include "ui/Exception.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kReadBeyondEnd = 100;
+
+#ifdef _WIN32
+std::string ExecutablePath() {
+  // GetModuleFileNameA cuts the path to the buffer; grow until it fits.
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+#else
+std::string ExecutablePath() {
+  std::vector<char> buffer(4096);
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return {};
+    const auto length = static_cast<std::size_t>(n);
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+#endif
+
+}  // namespace
+
+std::string ExtDatabasePath() { return ExtractFilePath(ExecutablePath()) + "ext.dat"; }
+
+bool ExtDatabaseExists(const std::string& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+#endif
+}
+
+TExtDatabase::TExtDatabase(const std::string& path) {
+  if (const int error = FFile.Open(path, TFileAccess::Read, TFileShare::DenyNone)) throw EInOutError(error);
+  const std::int64_t size = FFile.Size();
+  if (size < 0) throw EInOutError(FFile.Error());
+  FCount = size / static_cast<std::int64_t>(kExtRecordSize);
+}
+
+TExtRecord TExtDatabase::ReadNext() {
+  TExtRecordBytes bytes;
+  const std::ptrdiff_t n = FFile.Read(bytes.data(), bytes.size());
+  if (n < 0) throw EInOutError(FFile.Error());
+  if (static_cast<std::size_t>(n) != bytes.size()) throw EInOutError(kReadBeyondEnd);
+  ++FRead;
+  return DecodeExtRecord(bytes.data());
+}
+
+std::int64_t CountExtRecords(const std::string& path) { return TExtDatabase(path).Count(); }

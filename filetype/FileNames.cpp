@@ -1,0 +1,60 @@
+#include "filetype/FileNames.h"
+
+#include <cstddef>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view kPathDelimiters = "\\:";
+
+// The system's own lead-byte test, for the code page the program runs in.
+bool IsDoubleByte(char lead, char) { return IsDBCSLeadByte(static_cast<BYTE>(lead)) != 0; }
+#else
+constexpr std::string_view kPathDelimiters = "/";
+
+// GBK: lead bytes 0x81-0xFE, trail bytes 0x40-0xFE except 0x7F. Paths here are
+// often UTF-8, whose byte pairs are not GBK; requiring a valid trail byte keeps
+// a slash after such a pair a delimiter.
+bool IsDoubleByte(char lead, char trail) {
+  const auto l = static_cast<unsigned char>(lead);
+  const auto t = static_cast<unsigned char>(trail);
+  return l >= 0x81 && l <= 0xFE && t >= 0x40 && t <= 0xFE && t != 0x7F;
+}
+#endif
+
+// Position of the last single-byte character of path that is one of chars,
+// or npos.
+std::size_t LastDelimiter(std::string_view chars, std::string_view path) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (i + 1 < path.size() && IsDoubleByte(path[i], path[i + 1])) {
+      ++i;
+      continue;
+    }
+    if (chars.find(path[i]) != std::string_view::npos) last = i;
+  }
+  return last;
+}
+
+std::size_t NameStart(std::string_view path) {
+  const std::size_t delimiter = LastDelimiter(kPathDelimiters, path);
+  return delimiter == std::string_view::npos ? 0 : delimiter + 1;
+}
+
+}  // namespace
+
+std::string ExtractFilePath(std::string_view path) { return std::string(path.substr(0, NameStart(path))); }
+
+std::string ExtractFileName(std::string_view path) { return std::string(path.substr(NameStart(path))); }
+
+std::string ExtractFileExt(std::string_view path) {
+  const std::string_view name = path.substr(NameStart(path));
+  const std::size_t dot = LastDelimiter(".", name);
+  return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
+}
+
+std::string CutExt(std::string_view ext) { return std::string(ext.substr(0, 10)); }
