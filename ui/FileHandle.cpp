@@ -99,6 +99,11 @@ int RemoveFile(const std::string& path) {
   return static_cast<int>(GetLastError());
 }
 
+bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 #else
 
 namespace {
@@ -188,5 +193,10 @@ int RenameFileReplacing(const std::string& from, const std::string& to) {
 }
 
 int RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : SystemError(errno); }
+
+bool DirectoryExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
 
 #endif

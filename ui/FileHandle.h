@@ -50,3 +50,5 @@ class TFileHandle {
 int RenameFileReplacing(const std::string& from, const std::string& to);
 // Deletes a file. Returns 0 or the error code.
 int RemoveFile(const std::string& path);
+// Whether path names an existing folder.
+bool DirectoryExists(const std::string& path);
