@@ -65,5 +65,5 @@ TEST_F(DatFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(ReadExtDat(path).Records, Records(1));
   EXPECT_THROW(WriteExtDat(Path("missing/ext.dat"), Records(1)), EFOpenError);
   EXPECT_FALSE(Exists("missing"));
-  EXPECT_THROW(ReadExtDat(Path("none.dat")), EFOpenError);
+  EXPECT_THROW(ReadExtDat(Path("none.dat")), EInOutError);
 }

@@ -1,16 +1,17 @@
 #include "tools/extdat/DatFile.h"
 
+#include "filetype/ExtDatabase.h"
 #include "ui/Stream.h"
 
 TExtDatContents ReadExtDat(const std::string& path) {
-  TMemoryStream file;
-  file.LoadFromFile(path);
-  const auto size = static_cast<std::size_t>(file.Size());
+  TExtDatabase database(path);
   TExtDatContents contents;
-  contents.TrailingBytes = size % kExtRecordSize;
-  for (std::size_t at = 0; at + kExtRecordSize <= size; at += kExtRecordSize) {
-    contents.Records.push_back(DecodeExtRecord(file.Memory() + at));
-  }
+  contents.Records = database.ReadRest();
+  TFileHandle file;
+  if (const int error = file.Open(path, TFileAccess::Read, TFileShare::DenyNone)) throw EInOutError(error);
+  const std::int64_t size = file.Size();
+  if (size < 0) throw EInOutError(file.Error());
+  contents.TrailingBytes = static_cast<std::size_t>(size % static_cast<std::int64_t>(kExtRecordSize));
   return contents;
 }
 

@@ -12,7 +12,7 @@ struct TExtDatContents {
   std::size_t TrailingBytes = 0;  // a partial record at the end, never read
 };
 
-// Reads every record; exceptions of ui/Stream.h when the file cannot be read.
+// Reads every record; EInOutError when the file cannot be read.
 TExtDatContents ReadExtDat(const std::string& path);
 
 // Writes the records to a temporary file beside path and renames it over

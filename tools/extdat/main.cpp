@@ -48,10 +48,8 @@ std::string ReadTextFile(const std::string& path) {
 TExtDatContents ReadDatabase(const std::string& path) {
   try {
     return ReadExtDat(path);
-  } catch (const EFOpenError& e) {
+  } catch (const EInOutError& e) {
     throw TFailure{SystemToUtf8(path) + ": " + FileErrorText(e.ErrorCode())};
-  } catch (const EStreamError&) {
-    throw TFailure{SystemToUtf8(path) + ": cannot be read"};
   }
 }
 
