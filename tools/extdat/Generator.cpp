@@ -132,28 +132,34 @@ std::size_t SharedBy(const std::vector<TCandidate>& all, int self, std::int64_t 
   return types.size();
 }
 
-// Cuts blocks longer than a signature to the 11 bytes that the fewest other
-// types share (the first such window on a tie).
+// Cuts blocks longer than a signature to 11 bytes: the first 11 when no
+// other type shares them, else the window that the fewest other types share,
+// the last of equals (a common opening such as "#!/usr/bin/" or
+// "mimetypeapplication/" comes first; what tells the type comes last).
 void CutToSignatures(std::vector<TCandidate>& candidates) {
   const std::vector<TCandidate> all = candidates;
   for (TCandidate& c : candidates) {
     const std::string& bytes = c.Block.Bytes;
     if (bytes.size() <= kSignMax) continue;
+    const auto shared = [&](std::size_t start) {
+      return SharedBy(all, c.Type, c.Block.Offset + static_cast<std::int64_t>(start),
+                      std::string_view(bytes).substr(start, kSignMax));
+    };
     std::size_t best = 0;
-    std::size_t bestShared = SIZE_MAX;
-    for (std::size_t start = 0; start + kSignMax <= bytes.size(); ++start) {
-      const std::size_t shared =
-          SharedBy(all, c.Type, c.Block.Offset + static_cast<std::int64_t>(start), std::string_view(bytes).substr(start, kSignMax));
-      if (shared < bestShared) {
-        bestShared = shared;
-        best = start;
+    if (shared(0) > 0) {
+      std::size_t bestShared = SIZE_MAX;
+      for (std::size_t start = 0; start + kSignMax <= bytes.size(); ++start) {
+        const std::size_t n = shared(start);
+        if (n <= bestShared) {
+          bestShared = n;
+          best = start;
+        }
       }
     }
     c.Block.Offset += static_cast<std::int64_t>(best);
     c.Block.Bytes = bytes.substr(best, kSignMax);
   }
 }
-
 
 // ---------------------------------------------------------------------------
 // Types
@@ -169,15 +175,18 @@ struct TTypeInfo {
 };
 
 // A signature must tell its type from others: at least 2 bytes other than
-// zero (zeros pad every short file), at least 4 bytes from a rule the source
-// marks as weak. Weak rules of text types are left out altogether: the text
-// test and the extension tell such files better than a common opening word
+// zero (zeros pad every short file) or, in a signature of 4 bytes or more,
+// one (an icon's 00 00 01 00); at least 4 bytes from a rule the source marks
+// as weak. Weak rules of text types are left out altogether: the text test
+// and the extension tell such files better than a common opening word
 // ("function", "<?xml").
 bool Distinctive(const TCandidate& c, const std::vector<TTypeInfo>& infos) {
   const std::string& bytes = c.Block.Bytes;
+  const std::size_t nonZero = NonZeroBytes(bytes);
+  if (nonZero == 0 || bytes.size() < 2 || (nonZero == 1 && bytes.size() < 4)) return false;
   const bool weak = c.Priority < kWeakPriority;
-  if (NonZeroBytes(bytes) < 2 || (weak && bytes.size() < 4)) return false;
-  return !(weak && infos[static_cast<std::size_t>(c.Type)].IsText);
+  if (weak && (bytes.size() < 4 || infos[static_cast<std::size_t>(c.Type)].IsText)) return false;
+  return true;
 }
 
 bool IsTextType(std::size_t type, const std::vector<TMimeType>& types, const std::vector<TTypeInfo>& infos,
