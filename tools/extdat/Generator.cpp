@@ -6,160 +6,18 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 
+#include "tools/extdat/MagicSignatures.h"
 #include "tools/extdat/Signature.h"
 #include "ui/CodePage.h"
 #include "ui/StrUtils.h"
 
 namespace {
 
-constexpr std::int64_t kHeader = static_cast<std::int64_t>(kFileHeaderSize);
-constexpr std::size_t kSignMax = kSignCapacity;
 constexpr std::size_t kKeyMax = 10;
 constexpr std::size_t kDescMax = 250;
 constexpr int kWeakPriority = 50;
-
-// ---------------------------------------------------------------------------
-// Signatures from magic rules
-
-// Bytes that a rule compares at consecutive fixed offsets.
-struct TBlock {
-  std::int64_t Offset = 0;
-  std::string Bytes;
-  int Depth = 0;  // nesting level of the deepest match that contributes
-};
-
-// One alternative of a type's magic, told by its best block in the header.
-struct TCandidate {
-  int Type = 0;
-  int Priority = 0;
-  int Strength = 0;  // bytes that the whole alternative compares
-  TBlock Block;      // inside the header; may still be longer than 11 bytes
-};
-
-// The bytes of one match that are compared exactly: all of them, or the
-// runs whose mask bytes are 0xFF.
-void AddPieces(const TMagicMatch& match, int depth, std::vector<TBlock>& pieces) {
-  if (match.Mask.empty()) {
-    pieces.push_back({match.RangeStart, match.Value, depth});
-    return;
-  }
-  const auto full = [&](std::size_t i) { return static_cast<unsigned char>(match.Mask[i]) == 0xFF; };
-  for (std::size_t i = 0; i < match.Value.size();) {
-    if (!full(i)) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < match.Value.size() && full(end)) ++end;
-    pieces.push_back({match.RangeStart + static_cast<std::int64_t>(i), match.Value.substr(i, end - i), depth});
-    i = end;
-  }
-}
-
-// Joins pieces that touch or overlap into blocks. False when two pieces
-// demand different bytes at one offset: that alternative never matches.
-bool MergePieces(std::vector<TBlock> pieces, std::vector<TBlock>& blocks) {
-  std::stable_sort(pieces.begin(), pieces.end(),
-                   [](const TBlock& a, const TBlock& b) { return a.Offset < b.Offset; });
-  for (TBlock& piece : pieces) {
-    if (!blocks.empty()) {
-      TBlock& last = blocks.back();
-      const std::int64_t shift = piece.Offset - last.Offset;
-      if (shift <= static_cast<std::int64_t>(last.Bytes.size())) {
-        const auto at = static_cast<std::size_t>(shift);
-        const std::size_t overlap = std::min(piece.Bytes.size(), last.Bytes.size() - at);
-        if (last.Bytes.compare(at, overlap, piece.Bytes, 0, overlap) != 0) return false;
-        last.Bytes.append(piece.Bytes, overlap);
-        last.Depth = std::max(last.Depth, piece.Depth);
-        continue;
-      }
-    }
-    blocks.push_back(std::move(piece));
-  }
-  return true;
-}
-
-std::size_t NonZeroBytes(std::string_view bytes) {
-  return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) { return c != '\0'; }));
-}
-
-// Adds one candidate for every path from match down to a leaf.
-void AddAlternatives(const TMagicMatch& match, int depth, std::vector<TBlock> pieces, int type, int priority,
-                     std::vector<TCandidate>& out) {
-  AddPieces(match, depth, pieces);
-  if (!match.Children.empty()) {
-    for (const TMagicMatch& child : match.Children) AddAlternatives(child, depth + 1, pieces, type, priority, out);
-    return;
-  }
-  std::vector<TBlock> blocks;
-  if (!MergePieces(std::move(pieces), blocks)) return;
-  TCandidate candidate{type, priority, 0, {}};
-  std::tuple<std::size_t, std::size_t, int> best{0, 0, 0};
-  for (TBlock& block : blocks) {
-    candidate.Strength += static_cast<int>(std::min<std::size_t>(block.Bytes.size(), 0xFFFF));
-    if (block.Offset >= kHeader) continue;
-    block.Bytes.resize(std::min<std::size_t>(block.Bytes.size(), static_cast<std::size_t>(kHeader - block.Offset)));
-    // The block that tells the type best: the most bytes other than zero
-    // (zeros are everywhere in binary headers), then the longest, then the
-    // innermost (the form type inside a RIFF container, say).
-    const std::string_view head = std::string_view(block.Bytes).substr(0, kSignMax);
-    const std::tuple<std::size_t, std::size_t, int> score{NonZeroBytes(head), head.size(), block.Depth};
-    if (score > best) {
-      best = score;
-      candidate.Block = block;
-    }
-  }
-  const std::size_t bestLength = std::get<1>(best);
-  if (bestLength > 0) out.push_back(std::move(candidate));
-}
-
-// How many types other than self have a block that holds bytes at offset.
-std::size_t SharedBy(const std::vector<TCandidate>& all, int self, std::int64_t offset, std::string_view bytes) {
-  std::set<int> types;
-  for (const TCandidate& other : all) {
-    if (other.Type == self) continue;
-    const std::int64_t at = offset - other.Block.Offset;
-    if (at < 0 || at + static_cast<std::int64_t>(bytes.size()) > static_cast<std::int64_t>(other.Block.Bytes.size())) {
-      continue;
-    }
-    if (std::string_view(other.Block.Bytes).substr(static_cast<std::size_t>(at), bytes.size()) == bytes) {
-      types.insert(other.Type);
-    }
-  }
-  return types.size();
-}
-
-// Cuts blocks longer than a signature to 11 bytes: the first 11 when no
-// other type shares them, else the window that the fewest other types share,
-// the last of equals (a common opening such as "#!/usr/bin/" or
-// "mimetypeapplication/" comes first; what tells the type comes last).
-void CutToSignatures(std::vector<TCandidate>& candidates) {
-  const std::vector<TCandidate> all = candidates;
-  for (TCandidate& c : candidates) {
-    const std::string& bytes = c.Block.Bytes;
-    if (bytes.size() <= kSignMax) continue;
-    const auto shared = [&](std::size_t start) {
-      return SharedBy(all, c.Type, c.Block.Offset + static_cast<std::int64_t>(start),
-                      std::string_view(bytes).substr(start, kSignMax));
-    };
-    std::size_t best = 0;
-    if (shared(0) > 0) {
-      std::size_t bestShared = SIZE_MAX;
-      for (std::size_t start = 0; start + kSignMax <= bytes.size(); ++start) {
-        const std::size_t n = shared(start);
-        if (n <= bestShared) {
-          bestShared = n;
-          best = start;
-        }
-      }
-    }
-    c.Block.Offset += static_cast<std::int64_t>(best);
-    c.Block.Bytes = bytes.substr(best, kSignMax);
-  }
-}
 
 // ---------------------------------------------------------------------------
 // Types
@@ -180,8 +38,8 @@ struct TTypeInfo {
 // as weak. Weak rules of text types are left out altogether: the text test
 // and the extension tell such files better than a common opening word
 // ("function", "<?xml").
-bool Distinctive(const TCandidate& c, const std::vector<TTypeInfo>& infos) {
-  const std::string& bytes = c.Block.Bytes;
+bool Distinctive(const TSignatureCandidate& c, const std::vector<TTypeInfo>& infos) {
+  const std::string& bytes = c.Bytes;
   const std::size_t nonZero = NonZeroBytes(bytes);
   if (nonZero == 0 || bytes.size() < 2 || (nonZero == 1 && bytes.size() < 4)) return false;
   const bool weak = c.Priority < kWeakPriority;
@@ -280,14 +138,14 @@ struct TSignatureEntry {
 // Groups equal signatures. The holders come in the order of their rule's
 // priority, lowest first: the most general reading of the signature (an
 // executable rather than a core dump for an ELF header) names the group.
-std::vector<TSignatureGroup> GroupSignatures(const std::vector<TCandidate>& candidates) {
+std::vector<TSignatureGroup> GroupSignatures(const std::vector<TSignatureCandidate>& candidates) {
   std::vector<TSignatureGroup> groups;
   std::vector<std::vector<std::pair<int, int>>> holders;  // priority, type
   std::map<std::pair<std::int64_t, std::string>, std::size_t> index;
-  for (const TCandidate& c : candidates) {
-    const auto [at, added] = index.emplace(std::make_pair(c.Block.Offset, c.Block.Bytes), groups.size());
+  for (const TSignatureCandidate& c : candidates) {
+    const auto [at, added] = index.emplace(std::make_pair(c.Offset, c.Bytes), groups.size());
     if (added) {
-      groups.push_back({c.Block.Offset, c.Block.Bytes, {}, 0, c.Priority, c.Strength});
+      groups.push_back({c.Offset, c.Bytes, {}, 0, c.Priority, c.Strength});
       holders.emplace_back();
     }
     TSignatureGroup& g = groups[at->second];
@@ -379,17 +237,9 @@ TExtRecord MakeRecord(std::string_view key, std::int64_t offset, std::string_vie
 
 std::vector<TSignatureEntry> SignatureRecords(const std::vector<TMimeType>& types, std::vector<TTypeInfo>& infos,
                                               std::map<std::string, std::vector<int>>& keyTypes) {
-  std::vector<TCandidate> candidates;
-  for (std::size_t t = 0; t < types.size(); ++t) {
-    for (const TMagic& magic : types[t].Magic) {
-      for (const TMagicMatch& match : magic.Matches) {
-        AddAlternatives(match, 0, {}, static_cast<int>(t), magic.Priority, candidates);
-      }
-    }
-  }
-  CutToSignatures(candidates);
-  std::erase_if(candidates, [&](const TCandidate& c) { return !Distinctive(c, infos); });
-  for (const TCandidate& c : candidates) infos[static_cast<std::size_t>(c.Type)].HasSignature = true;
+  std::vector<TSignatureCandidate> candidates = MagicSignatures(types);
+  std::erase_if(candidates, [&](const TSignatureCandidate& c) { return !Distinctive(c, infos); });
+  for (const TSignatureCandidate& c : candidates) infos[static_cast<std::size_t>(c.Type)].HasSignature = true;
 
   std::vector<TSignatureGroup> groups = GroupSignatures(candidates);
   std::vector<TSignatureEntry> entries;

@@ -10,16 +10,11 @@
 // without signature for every extension that no signature record is keyed
 // with, so that the extension lookup knows every extension of the source.
 //
-// A signature comes from one alternative of a type's magic: of the bytes it
-// compares within the 51-byte header, the longest run that lies at fixed
-// offsets (the start of an offset range counts as fixed; masked bytes other
-// than 0xFF are left out), at most 11 bytes of it. A longer run is cut to
-// its first 11 bytes when no other type shares them, else to the 11 bytes
-// that the fewest other types share, the last of equals. Signatures of fewer
-// than 2 bytes, of zero bytes but one in fewer than 4, of zero bytes only
-// (the padding of every short file), of fewer than 4 bytes from rules the
-// source marks as weak (priority below 50), and weak rules of text types are
-// left out.
+// Signatures come from the alternatives of the types' magic rules
+// (MagicSignatures.h). Left out are signatures of fewer than 2 bytes, of
+// zero bytes but one in fewer than 4, of zero bytes only (the padding of
+// every short file), of fewer than 4 bytes from rules the source marks as
+// weak (priority below 50), and weak rules of text types.
 //
 // Types with the same signature, and the sub-classes of a (non-text) type
 // that have no signature of their own (the documents inside a ZIP
