@@ -21,10 +21,12 @@
 // container, say), share one group record: its key is "*" and a short name,
 // its description the first member's description and the members'
 // extensions, so that the matcher names the member by the file's extension.
-// A signature of one type is keyed by the first extension that belongs to
-// that type alone; a type without one (no extensions, or only some that
-// other types claim too) gets
-// a group record of its own.
+// The first member is the holder of the signature whose rule has the lowest
+// priority, the most general reading (an executable rather than a core dump
+// for an ELF header). A signature of one type is keyed by the first
+// extension that belongs to that type alone; a type without one (no
+// extensions, or only some that other types claim too) gets a group record
+// of its own.
 //
 // Descriptions are the zh_CN comment in GBK, or the English comment where
 // there is none (or it has no GBK form); an extension longer than 10
