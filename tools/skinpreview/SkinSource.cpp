@@ -1,0 +1,45 @@
+#include "tools/skinpreview/SkinSource.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "ui/Exception.h"
+#include "ui/Stream.h"
+
+namespace {
+
+std::string FindDescription(const std::string& dir) {
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    if (entry.path().filename().string().find(".ini") != std::string::npos) return entry.path().string();
+  throw Exception("no skin description (*.ini) in " + dir);
+}
+
+std::string ReadText(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+  TMemoryStream stream;
+  stream.LoadFromFile(path);
+  return std::vector<std::uint8_t>(stream.Memory(), stream.Memory() + stream.Size());
+}
+
+TSkinSource::TSkinSource(const std::string& dir) : FDir(dir), FIni(ReadText(FindDescription(dir))) {}
+
+TPixmap TSkinSource::Image(std::string_view section, std::string_view key) const {
+  const auto name = FIni.Value(section, key);
+  if (!name) return {};
+  return DecodeBmp(ReadFileBytes((std::filesystem::path(FDir) / *name).string()));
+}
+
+TRgb TSkinSource::Colour(std::string_view key, TRgb fallback) const {
+  const auto text = FIni.Value("Colours", key);
+  if (!text) return fallback;
+  std::istringstream in(*text);
+  int r = 0, g = 0, b = 0;
+  if (!(in >> r >> g >> b)) return fallback;
+  return TRgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
+}
