@@ -70,4 +70,19 @@ TExtRecord TExtDatabase::ReadNext() {
   return DecodeExtRecord(bytes.data());
 }
 
+std::vector<TExtRecord> TExtDatabase::ReadRest() {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(FCount - FRead) * kExtRecordSize);
+  for (std::size_t done = 0; done < bytes.size();) {
+    const std::ptrdiff_t n = FFile.Read(bytes.data() + done, bytes.size() - done);
+    if (n < 0) throw EInOutError(FFile.Error());
+    if (n == 0) throw EInOutError(kReadBeyondEnd);
+    done += static_cast<std::size_t>(n);
+  }
+  std::vector<TExtRecord> records;
+  records.reserve(bytes.size() / kExtRecordSize);
+  for (std::size_t at = 0; at < bytes.size(); at += kExtRecordSize) records.push_back(DecodeExtRecord(bytes.data() + at));
+  FRead = FCount;
+  return records;
+}
+
 std::int64_t CountExtRecords(const std::string& path) { return TExtDatabase(path).Count(); }

@@ -6,6 +6,7 @@
 // system's code (2 missing, 5 access denied, 100 a short read, ...).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "filetype/ExtRecord.h"
 #include "ui/FileHandle.h"
@@ -29,6 +30,9 @@ class TExtDatabase {
   bool Eof() const { return FRead >= FCount; }
   // The next record: exactly 284 bytes, else EInOutError 100.
   TExtRecord ReadNext();
+  // All records not read yet, in one read (for loading the whole database
+  // at once); EInOutError as ReadNext.
+  std::vector<TExtRecord> ReadRest();
 
  private:
   TFileHandle FFile;

@@ -10,11 +10,7 @@ void TExtDatabaseFile::Scan(const TVisitor& visit) const {
 }
 
 TExtRecordList TExtRecordList::Load(const std::string& path) {
-  TExtDatabase database(path);
-  std::vector<TExtRecord> records;
-  records.reserve(static_cast<std::size_t>(database.Count()));
-  while (!database.Eof()) records.push_back(database.ReadNext());
-  return TExtRecordList(std::move(records));
+  return TExtRecordList(TExtDatabase(path).ReadRest());
 }
 
 void TExtRecordList::Scan(const TVisitor& visit) const {

@@ -6,6 +6,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,6 +87,21 @@ bool TFileHandle::SeekTo(std::int64_t position) {
     return false;
   }
   return true;
+}
+
+int RenameFileReplacing(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return 0;
+  return static_cast<int>(GetLastError());
+}
+
+int RemoveFile(const std::string& path) {
+  if (DeleteFileA(path.c_str())) return 0;
+  return static_cast<int>(GetLastError());
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 #else
@@ -170,6 +186,17 @@ bool TFileHandle::SeekTo(std::int64_t position) {
     return false;
   }
   return true;
+}
+
+int RenameFileReplacing(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : SystemError(errno);
+}
+
+int RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : SystemError(errno); }
+
+bool DirectoryExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 #endif

@@ -44,3 +44,11 @@ class TFileHandle {
 #endif
   int FError = 0;
 };
+
+// Renames a file, replacing the target when it exists (within one volume the
+// target is never seen half-written). Returns 0 or the error code.
+int RenameFileReplacing(const std::string& from, const std::string& to);
+// Deletes a file. Returns 0 or the error code.
+int RemoveFile(const std::string& path);
+// Whether path names an existing folder.
+bool DirectoryExists(const std::string& path);

@@ -5,6 +5,9 @@
 #include "ui/Exception.h"
 #include "ui/Stream.h"
 
+const TClassInfo TStrings::ClassInfo{"TStrings", &TObject::ClassInfo, {}};
+const TClassInfo TStringList::ClassInfo{"TStringList", &TStrings::ClassInfo, {}};
+
 void TStrings::Put(int index, const std::string& text) {
   const std::intptr_t data = GetData(index);
   Delete(index);

@@ -9,11 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Object.h"
+
 class TStream;
 
-class TStrings {
+class TStrings : public TObject {
  public:
-  virtual ~TStrings() = default;
+  static const TClassInfo ClassInfo;
+  const TClassInfo& ClassType() const override { return ClassInfo; }
 
   virtual int Count() const = 0;
   virtual std::string Get(int index) const = 0;
@@ -54,6 +57,9 @@ class TStrings {
 
 class TStringList : public TStrings {
  public:
+  static const TClassInfo ClassInfo;
+  const TClassInfo& ClassType() const override { return ClassInfo; }
+
   TStringList() = default;
   TStringList(std::initializer_list<std::string> lines);
 

@@ -72,6 +72,22 @@ TEST_F(ExtDatabaseTest, ARecordCutShortRaisesReadBeyondEnd) {
   }
 }
 
+TEST_F(ExtDatabaseTest, ReadingTheRestAtOnceFindsARecordCutShortToo) {
+  const std::string path = WriteDatabase("ext.dat", {Record(".a", "A"), Record(".b", "B"), Record(".c", "C")});
+  TExtDatabase database(path);
+  EXPECT_EQ(database.ReadNext(), Record(".a", "A"));
+  EXPECT_EQ(database.ReadRest(), (std::vector<TExtRecord>{Record(".b", "B"), Record(".c", "C")}));
+  EXPECT_TRUE(database.Eof());
+  TExtDatabase shrinking(path);
+  std::filesystem::resize_file(path, 2 * kExtRecordSize + 100);
+  try {
+    shrinking.ReadRest();
+    FAIL() << "a short record was read";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.ErrorCode(), 100);
+  }
+}
+
 TEST_F(ExtDatabaseTest, AMissingDatabaseIsEmptyForScansButFailsTheCount) {
   const std::string path = PathOf("ext.dat");
   EXPECT_FALSE(ExtDatabaseExists(path));

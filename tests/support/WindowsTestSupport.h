@@ -1,0 +1,44 @@
+#pragma once
+// Helpers for tests of windows: closing the message boxes a test provokes
+// (after reading them), and building shell drops.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct TShownBox {
+  std::string Caption;
+  std::string Text;
+};
+
+// Watches the thread that creates it: every message box ("#32770" dialog)
+// that the thread shows is read and closed with OK from a second thread, so
+// that the test goes on past the box and can check what it said.
+class TMessageBoxCloser {
+ public:
+  TMessageBoxCloser();
+  ~TMessageBoxCloser();
+  TMessageBoxCloser(const TMessageBoxCloser&) = delete;
+  TMessageBoxCloser& operator=(const TMessageBoxCloser&) = delete;
+
+  // The boxes closed so far, in the order they were shown.
+  std::vector<TShownBox> Boxes() const;
+
+ private:
+  void Watch();
+
+  DWORD FThreadId;
+  std::atomic<bool> FStop{false};
+  mutable std::mutex FLock;
+  std::vector<TShownBox> FBoxes;
+  std::vector<HWND> FClosed;
+  std::thread FWatcher;
+};
+
+// A shell drop of the given paths (system code page), as the shell hands it
+// to a window with WM_DROPFILES; whoever receives it frees it (DragFinish).
+HDROP MakeDrop(const std::vector<std::string>& paths);

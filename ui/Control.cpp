@@ -1,0 +1,149 @@
+#include "ui/Control.h"
+
+#include "ui/ScopedFlag.h"
+#include "ui/TypInfo.h"
+#include "ui/WinControl.h"
+
+namespace {
+constexpr std::string_view kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+}
+
+const TPropInfo TControl::Published[] = {
+    Prop<TTypeKind::Integer, &TControl::Left, &TControl::SetLeft>("Left"),
+    Prop<TTypeKind::Integer, &TControl::Top, &TControl::SetTop>("Top"),
+    Prop<TTypeKind::Integer, &TControl::Width, &TControl::SetWidth>("Width"),
+    Prop<TTypeKind::Integer, &TControl::Height, &TControl::SetHeight>("Height"),
+    Prop<TTypeKind::Enumeration, &TControl::Align, &TControl::SetAlign>("Align", kAlignNames),
+    Prop<TTypeKind::Integer, &TControl::Color, &TControl::SetColor>("Color"),
+    Prop<TTypeKind::Object, &TControl::Font, &TControl::SetFont>("Font"),
+    Prop<TTypeKind::Boolean, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
+    Prop<TTypeKind::Boolean, &TControl::Visible, &TControl::SetVisible>("Visible"),
+    Prop<TTypeKind::Boolean, &TControl::Enabled, &TControl::SetEnabled>("Enabled"),
+};
+const TClassInfo TControl::ClassInfo{"TControl", &TComponent::ClassInfo, Published};
+
+TControl::TControl(TComponent* owner)
+    : TComponent(owner),
+      FFont(std::make_unique<TFont>()),
+      FWindowProc(TWndMethod::Of<&TControl::WndProc>(this)) {
+  FFont->OnChange = TNotifyEvent::Of<&TControl::FontChanged>(this);
+}
+
+TControl::~TControl() {
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  if (parent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  if (FParent) FParent->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  StoreBounds(left, top, width, height);
+  RequestAlign();
+}
+
+void TControl::StoreBounds(int left, int top, int width, int height) {
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+}
+
+void TControl::RequestAlign() {
+  if (FParent && FAlign != TAlign::alNone) FParent->Realign();
+}
+
+RECT TControl::ClientRect() const { return RECT{0, 0, FWidth, FHeight}; }
+
+int TControl::ClientWidth() const {
+  const RECT client = ClientRect();
+  return client.right - client.left;
+}
+
+int TControl::ClientHeight() const {
+  const RECT client = ClientRect();
+  return client.bottom - client.top;
+}
+
+void TControl::SetClientWidth(int width) { SetWidth(FWidth - ClientWidth() + width); }
+
+void TControl::SetClientHeight(int height) { SetHeight(FHeight - ClientHeight() + height); }
+
+void TControl::SetAlign(TAlign align) {
+  if (align == FAlign) return;
+  FAlign = align;
+  RequestAlign();
+}
+
+void TControl::SetColor(TColor color) {
+  if (color == FColor) return;
+  FColor = color;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetFont(const TFont* font) {
+  if (font) FFont->Assign(*font);
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  if (parentFont == FParentFont) return;
+  FParentFont = parentFont;
+  if (FParentFont) Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::SetText(const std::string& text) {
+  if (text == Text()) return;
+  FText = text;
+  Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == FVisible) return;
+  FVisible = visible;
+  Perform(CM_VISIBLECHANGED, visible);
+  RequestAlign();
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == FEnabled) return;
+  FEnabled = enabled;
+  Perform(CM_ENABLEDCHANGED);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  FWindowProc(message);
+  return message.Result;
+}
+
+void TControl::Invalidate() {
+  if (!FParent || !FParent->HandleAllocated()) return;
+  const RECT bounds{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+  InvalidateRect(FParent->Handle(), &bounds, TRUE);
+}
+
+void TControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CM_PARENTFONTCHANGED: return CMParentFontChanged(message);
+    default: return DefaultHandler(message);
+  }
+}
+
+void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+
+void TControl::FontChanged(TObject*) {
+  // A font taken from the parent keeps the control following its parent;
+  // any other change gives the control a font of its own.
+  if (!FTakingParentFont) FParentFont = false;
+  Perform(CM_FONTCHANGED);
+}
+
+void TControl::CMParentFontChanged(TMessage&) {
+  if (!FParentFont || !FParent) return;
+  const TScopedFlag taking(FTakingParentFont);
+  FFont->Assign(*FParent->Font());
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Window messages as the framework passes them to a control's WindowProc,
+// and the framework's own messages.
+#include <windows.h>
+
+struct TMessage {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  LRESULT Result;
+};
+
+// Notifications a control sends itself through its WindowProc when a
+// property changes, so that whoever has replaced the WindowProc sees them.
+constexpr UINT CM_BASE = 0xB000;
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;  // WParam: the new value
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
+
+// A message that a parent window received about a child control, handed on
+// to the child's own WindowProc as CN_BASE + the message (WM_CTLCOLORSTATIC
+// becomes CN_CTLCOLORSTATIC).
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+constexpr UINT CN_CTLCOLORDLG = CN_BASE + WM_CTLCOLORDLG;
+constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
