@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MessageCapture.h"
+#include "RawPackage.h"
 #include "StandInSkin.h"
 #include "tools/skinpack/LzhPacker.h"
 #include "tools/skinpack/SkinPackageWriter.h"
@@ -12,28 +13,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-void PutInt32(Bytes& out, std::int64_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-// An unpacked package written byte by byte, so that any field can be wrong.
-Bytes RawPackage(std::int32_t version, const std::string& names, const std::vector<std::int64_t>& sizes,
-                 const Bytes& data, std::size_t extra = 0, std::int64_t namesSize = -1) {
-  Bytes out;
-  PutInt32(out, version);
-  PutInt32(out, namesSize >= 0 ? namesSize : static_cast<std::int64_t>(names.size()));
-  PutInt32(out, 0x11111111);
-  PutInt32(out, 0x22222222);
-  // An extra header that looks like a names text if it were not skipped.
-  for (std::size_t i = 0; i < extra; ++i) out.push_back("Z.BMP\r\n"[i % 7]);
-  out.insert(out.end(), names.begin(), names.end());
-  for (const std::int64_t size : sizes) PutInt32(out, size);
-  out.insert(out.end(), data.begin(), data.end());
-  return out;
-}
 
 bool Read(TSkinReader& reader, const Bytes& packed) {
   TMemoryStream stream;
@@ -50,7 +29,7 @@ std::string Entry(const TSkinReader& reader, const std::string& name) {
 }
 
 // A names text with A.BMP and b.ini, sizes 10 and 5.
-const Bytes kTwoEntries = RawPackage(20000, "A.BMP\r\nb.ini\r\n", {10, 5}, Text("0123456789abcde"));
+const Bytes kTwoEntries = RawPackage(20000, "A.BMP\r\nb.ini\r\n", {10, 5}, "0123456789abcde");
 
 }  // namespace
 
@@ -75,7 +54,7 @@ TEST(SkinReader, SkipsTheExtraHeaderOfEveryVersion) {
   for (const auto& v : versions) {
     EXPECT_EQ(SkinPackageExtraSize(v.version), static_cast<int>(v.extra));
     TSkinReader reader;
-    ASSERT_TRUE(Read(reader, LzhPack(RawPackage(v.version, "one.bmp\r\ntwo.ini", {3, 2}, Text("abcde"), v.extra))))
+    ASSERT_TRUE(Read(reader, LzhPack(RawPackage(v.version, "one.bmp\r\ntwo.ini", {3, 2}, "abcde", v.extra))))
         << v.version;
     ASSERT_EQ(reader.Count(), 2) << v.version;
     EXPECT_EQ(Entry(reader, "one.bmp"), "abc") << v.version;
@@ -85,7 +64,7 @@ TEST(SkinReader, SkipsTheExtraHeaderOfEveryVersion) {
 
 TEST(SkinReader, NamesEndAtAnyLineEndAndTheFirstOfEqualNamesWins) {
   TSkinReader reader;
-  ASSERT_TRUE(Read(reader, LzhPack(RawPackage(20000, "x.bmp\ry.bmp\nX.BMP\r\nz.bmp", {1, 2, 3, 4}, Text("abbcccdddd")))));
+  ASSERT_TRUE(Read(reader, LzhPack(RawPackage(20000, "x.bmp\ry.bmp\nX.BMP\r\nz.bmp", {1, 2, 3, 4}, "abbcccdddd"))));
   ASSERT_EQ(reader.Count(), 4);
   EXPECT_EQ(Entry(reader, "X.bmp"), "a");
   EXPECT_EQ(Entry(reader, "y.bmp"), "bb");
@@ -94,7 +73,7 @@ TEST(SkinReader, NamesEndAtAnyLineEndAndTheFirstOfEqualNamesWins) {
 
 TEST(SkinReader, ExtractEntryLikeTakesTheFirstNameContainingTheText) {
   TSkinReader reader;
-  ASSERT_TRUE(Read(reader, LzhPack(RawPackage(20000, "a.bmp\r\nx.ini.bak\r\nskin.ini\r\n", {1, 2, 3}, Text("abbccc")))));
+  ASSERT_TRUE(Read(reader, LzhPack(RawPackage(20000, "a.bmp\r\nx.ini.bak\r\nskin.ini\r\n", {1, 2, 3}, "abbccc"))));
   TMemoryStream target;
   std::string name = "unchanged";
   reader.ExtractEntryLike(".ini", target, name);
@@ -129,7 +108,7 @@ TEST(SkinReader, UnknownVersionIsToldAndRefused) {
   TSkinReader reader;
   ASSERT_TRUE(Read(reader, LzhPack(kTwoEntries)));
   TMessageCapture message;
-  EXPECT_FALSE(Read(reader, LzhPack(RawPackage(10000, "c.bmp\r\n", {1}, Text("c")))));
+  EXPECT_FALSE(Read(reader, LzhPack(RawPackage(10000, "c.bmp\r\n", {1}, "c"))));
   EXPECT_EQ(message.Text(), "This is Older Skin File\rPlease update to new version !");
 #ifdef _WIN32
   EXPECT_EQ(message.Title(), "skindata_tests");
@@ -153,14 +132,14 @@ TEST(SkinReader, RefusesPackagesWhoseDirectoryCannotBeTrusted) {
       {"no size field", {1, 2}},
       {"a size no stream could code", {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0}},
       {"shorter than the header", LzhPack(Bytes(10, 0))},
-      {"a negative names size", LzhPack(RawPackage(20000, "a\r\n", {1}, Text("a"), 0, 0xFFFFFFFF))},
-      {"names longer than the package", LzhPack(RawPackage(20000, "a\r\n", {1}, Text("a"), 0, 1000))},
+      {"a negative names size", LzhPack(RawPackage(20000, "a\r\n", {1}, "a", 0, 0xFFFFFFFF))},
+      {"names longer than the package", LzhPack(RawPackage(20000, "a\r\n", {1}, "a", 0, 1000))},
       {"extra header beyond the package", LzhPack(Bytes{0x30, 0x75, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
       {"more than 1001 entries", LzhPack(RawPackage(20000, manyNames, std::vector<std::int64_t>(1002, 0), {}))},
-      {"sizes beyond the package", LzhPack(RawPackage(20000, "a\r\nb\r\n", {}, Text("xyz")))},
-      {"a negative size", LzhPack(RawPackage(20000, "a\r\nb\r\n", {-1, 2}, Text("x")))},
-      {"sizes beyond the data", LzhPack(RawPackage(20000, "a\r\nb\r\n", {2, 2}, Text("xyz")))},
-      {"sizes whose sum overflows", LzhPack(RawPackage(20000, "a\r\nb\r\n", {0x7FFFFFFF, 0x7FFFFFFF}, Text("x")))},
+      {"sizes beyond the package", LzhPack(RawPackage(20000, "a\r\nb\r\n", {}, "xyz"))},
+      {"a negative size", LzhPack(RawPackage(20000, "a\r\nb\r\n", {-1, 2}, "x"))},
+      {"sizes beyond the data", LzhPack(RawPackage(20000, "a\r\nb\r\n", {2, 2}, "xyz"))},
+      {"sizes whose sum overflows", LzhPack(RawPackage(20000, "a\r\nb\r\n", {0x7FFFFFFF, 0x7FFFFFFF}, "x"))},
       {"a stream cut short", truncated},
   };
   for (const auto& c : cases) {
@@ -182,11 +161,11 @@ TEST(SkinReader, AcceptsTheLimitsOfATrustworthyDirectory) {
     Bytes package;
     int count;
   } cases[] = {
-      {"1001 entries", RawPackage(20000, names, std::vector<std::int64_t>(TSkinReader::kMaxEntries, 0), Text("tail")),
+      {"1001 entries", RawPackage(20000, names, std::vector<std::int64_t>(TSkinReader::kMaxEntries, 0), "tail"),
        TSkinReader::kMaxEntries},
       {"no entries", RawPackage(20000, "", {}, {}), 0},
-      {"data after the last entry", RawPackage(20000, "a", {1}, Text("abc")), 1},
-      {"a zero byte ends the names", RawPackage(20000, std::string("a\r\n\0b\r\n", 7), {1}, Text("a")), 1},
+      {"data after the last entry", RawPackage(20000, "a", {1}, "abc"), 1},
+      {"a zero byte ends the names", RawPackage(20000, std::string("a\r\n\0b\r\n", 7), {1}, "a"), 1},
   };
   for (const auto& c : cases) {
     TSkinReader reader;
