@@ -1,5 +1,11 @@
 #include "ui/StrUtils.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <climits>
+#endif
+
 std::string AsciiLowerCase(std::string_view text) {
   std::string result(text);
   for (char& c : result) {
@@ -16,3 +22,67 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool IsBlank(std::string_view text) { return Trim(text).empty(); }
+
+#ifdef _WIN32
+bool AnsiSameText(std::string_view a, std::string_view b) {
+  // The system refuses empty texts; two empty texts are equal.
+  if (a.empty() || b.empty()) return a.empty() && b.empty();
+  if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                        b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+#else
+bool AnsiSameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto ca = static_cast<unsigned char>(a[i]);
+    const auto cb = static_cast<unsigned char>(b[i]);
+    // A GBK lead byte: it and its trail byte (which may look like a
+    // letter) compare exactly.
+    if (ca >= 0x81 && ca <= 0xFE) {
+      if (ca != cb) return false;
+      if (++i < a.size() && a[i] != b[i]) return false;
+      continue;
+    }
+    if (fold(ca) != fold(cb)) return false;
+  }
+  return true;
+}
+#endif
+
+bool TryStrToInt(std::string_view text, int& value) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  unsigned base = 10;
+  if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == text.size()) return false;
+  // The magnitude may reach 2^31 for the most negative value.
+  const long long limit = negative ? 2147483648LL : 2147483647LL;
+  long long magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    unsigned digit;
+    if (c >= '0' && c <= '9') {
+      digit = static_cast<unsigned>(c - '0');
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+      digit = static_cast<unsigned>(c - 'A' + 10);
+    } else {
+      return false;
+    }
+    magnitude = magnitude * base + digit;
+    if (magnitude > limit) return false;
+  }
+  value = static_cast<int>(negative ? -magnitude : magnitude);
+  return true;
+}

@@ -11,3 +11,12 @@ std::string AsciiLowerCase(std::string_view text);
 std::string_view Trim(std::string_view text);
 // Empty after trimming.
 bool IsBlank(std::string_view text);
+// Equal without regard to letter case by the system's locale rules: on
+// Windows CompareStringA on the user's default locale; elsewhere A to Z
+// fold to a to z, and both bytes of a double-byte character compare exactly.
+bool AnsiSameText(std::string_view a, std::string_view b);
+// The runtime's integer conversion: leading spaces, an optional sign, then
+// decimal digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X".
+// False on an empty text, any other character (trailing spaces included)
+// and a value outside the signed 32-bit range; value is then unchanged.
+bool TryStrToInt(std::string_view text, int& value);

@@ -1,0 +1,75 @@
+#include "ui/StrUtils.h"
+
+#include <gtest/gtest.h>
+
+TEST(StrUtils, AnsiSameTextIgnoresLetterCaseOnly) {
+  const struct {
+    const char* a;
+    const char* b;
+    bool same;
+  } cases[] = {
+      {"[Buttons]", "[BUTTONS]", true},
+      {"[Buttons]", "[buttons]", true},
+      {"", "", true},
+      {"a", "", false},
+      {"", "a", false},
+      {"ab", "abc", false},
+      {"[a]", "[b]", false},
+      {"a b", "ab", false},
+      // GBK: the letter after a double-byte character folds ...
+      {"\xB0\xA1X", "\xB0\xA1x", true},
+      // ... but a trail byte that looks like a letter is part of its
+      // character: 0x81 0x41 and 0x81 0x61 are two different characters.
+      {"\x81\x41", "\x81\x61", false},
+      {"\xB0\xA1", "\xB0\xA2", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AnsiSameText(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
+TEST(StrUtils, TryStrToIntConvertsAsTheRuntimeDoes) {
+  const struct {
+    const char* text;
+    bool ok;
+    int value;
+  } cases[] = {
+      {"0", true, 0},
+      {"42", true, 42},
+      {"   42", true, 42},
+      {"+42", true, 42},
+      {"-42", true, -42},
+      {"007", true, 7},
+      {"$1F", true, 31},
+      {"$1f", true, 31},
+      {"x1F", true, 31},
+      {"X1F", true, 31},
+      {"0x1F", true, 31},
+      {"0X1F", true, 31},
+      {"-$10", true, -16},
+      {"-0x10", true, -16},
+      {"2147483647", true, 2147483647},
+      {"-2147483648", true, -2147483647 - 1},
+      {"$7FFFFFFF", true, 2147483647},
+      {"2147483648", false, 0},
+      {"-2147483649", false, 0},
+      {"$80000000", false, 0},
+      {"99999999999999999999999", false, 0},
+      {"", false, 0},
+      {" ", false, 0},
+      {"+", false, 0},
+      {"-", false, 0},
+      {"$", false, 0},
+      {"0x", false, 0},
+      {"42 ", false, 0},
+      {"\t42", false, 0},
+      {"1F", false, 0},
+      {"4.2", false, 0},
+      {"$G", false, 0},
+      {"- 1", false, 0},
+      {"--1", false, 0},
+  };
+  for (const auto& c : cases) {
+    int value = 12345;
+    EXPECT_EQ(TryStrToInt(c.text, value), c.ok) << c.text;
+    EXPECT_EQ(value, c.ok ? c.value : 12345) << c.text;
+  }
+}
