@@ -76,6 +76,15 @@ void CheckCount(int count) {
 
 }  // namespace
 
+void CopyBitmapRect(TBitmap& target, TBitmap& source, const RECT& part) {
+  const int width = part.right - part.left, height = part.bottom - part.top;
+  target.Clear();
+  target.SetPixelFormat(TPixelFormat::pf24bit);
+  target.SetSize(width, height);
+  if (target.Empty()) return;
+  BitBlt(target.Canvas().Handle(), 0, 0, width, height, source.Canvas().Handle(), part.left, part.top, SRCCOPY);
+}
+
 void ReplaceMagenta(TBitmap& bitmap, TColor colour) {
   bitmap.SetPixelFormat(TPixelFormat::pf24bit);
   const TColor rgb = ColorToRGB(colour);

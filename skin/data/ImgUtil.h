@@ -9,6 +9,8 @@
 #include "ui/Bitmap.h"
 #include "ui/Color.h"
 
+// Makes target a 24-bit copy of the source's rectangle part.
+void CopyBitmapRect(TBitmap& target, TBitmap& source, const RECT& part);
 // Converts the bitmap to 24 bits per pixel; every pure magenta pixel takes
 // the colour.
 void ReplaceMagenta(TBitmap& bitmap, TColor colour);
