@@ -5,8 +5,29 @@
 #include "filetype/ExtDatabase.h"
 #include "filetype/FileNames.h"
 #include "filetype/Identify.h"
+#include "ui/Stream.h"
 
 TForm_main* Form_main = nullptr;
+
+namespace {
+
+// The stored SkinStream property: the packed skin's length, then its bytes,
+// as a form resource streams it. The packed skin is the program's resource
+// DEFAULTSKIN; without it the property holds length 0.
+void StoredSkinStream(TMemoryStream& stream) {
+  const HINSTANCE module = GetModuleHandleA(nullptr);
+  const HRSRC info = FindResourceA(module, "DEFAULTSKIN", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  const HGLOBAL resource = info ? LoadResource(module, info) : nullptr;
+  const void* bytes = resource ? LockResource(resource) : nullptr;
+  const std::uint32_t length = bytes ? SizeofResource(module, info) : 0;
+  const std::uint8_t size[4] = {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
+                                static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+  stream.WriteBuffer(size, sizeof size);
+  if (length > 0) stream.WriteBuffer(bytes, length);
+  stream.SetPosition(0);
+}
+
+}  // namespace
 
 const TClassInfo TForm_main::ClassInfo{"TForm_main", &TForm::ClassInfo, {}};
 
@@ -41,6 +62,25 @@ void TForm_main::ReadState(TReader& reader) {
   Memo1->Lines()->Add("把文件拖入到本窗口中即可查看文件的类型！");
   Memo1->SetReadOnly(true);
   Memo1->SetTabOrder(0);
+
+  SkinData1 = reader.Create<TSkinData>("SkinData1");
+  SkinData1->SetActive(true);
+  SkinData1->SetDisableTag(99);
+  SkinData1->SetSkinControls(TSkinData::kDefaultSkinControls);
+  SkinData1->SetOptions(SetBit(xoPreview) | SetBit(xoToolbarBK));
+  TStringList skin3rd;
+  for (const std::string& line : DefaultSkin3rd()) {
+    if (line != "TPngSpeedbutton=pngspeedbutton") skin3rd.Add(line);
+  }
+  SkinData1->SetSkin3rd(&skin3rd);
+  SkinData1->SetSkinStore("(Good)");
+  SkinData1->SetSkinFormtype(sfMainform);
+  SkinData1->SetVersion(TSkinData::kVersion);
+  SkinData1->SetMenuUpdate(true);
+  SkinData1->SetMenuMerge(false);
+  TMemoryStream skinStream;
+  StoredSkinStream(skinStream);
+  reader.ReadBinaryProperty(*SkinData1, "SkinStream", skinStream);
 }
 
 void TForm_main::FormCreate(TObject*) {

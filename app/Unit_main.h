@@ -3,8 +3,9 @@
 // the client area and carries a read-only memo. At start-up the memo
 // invites the user to drop a file and tells how many file types the
 // database knows; each drop replaces its text with the verdict on the first
-// dropped file.
+// dropped file. Its skin data component carries the program's skin.
 #include "droppanel/FileDropPan.h"
+#include "skin/data/WinSkinData.h"
 #include "ui/Form.h"
 #include "ui/Memo.h"
 
@@ -17,6 +18,8 @@ class TForm_main : public TForm {
 
   TAIFileDropPan* AIFileDropPan1 = nullptr;
   TMemo* Memo1 = nullptr;
+  // Draws the form and its controls with the skin stored in the program.
+  TSkinData* SkinData1 = nullptr;
 
   // Appends the number of records of ext.dat to the memo; raises when the
   // database cannot be opened.
