@@ -10,6 +10,7 @@
 #include "filetype/ExtDatabase.h"
 #include "filetype/ExtRecord.h"
 #include "filetype/FileNames.h"
+#include "skin/window/SkinManage.h"
 #include "tests/support/WindowsTestSupport.h"
 #include "ui/Application.h"
 #include "ui/Stream.h"
@@ -303,4 +304,27 @@ TEST_F(MainForm, FilesOnTheCommandLineAreOneDropAfterStartUp) {
   EXPECT_EQ(Lines(CommandLinePaths(commandLine.c_str())), (TLines{first, second}));
   OpenCommandLineFiles(*Form, commandLine.c_str());
   EXPECT_EQ(Memo(), Report("报告 一.qvb", ".qvb", "通过扩展名来判定为：二进制测试类型"));
+}
+
+TEST_F(MainForm, SkinData1LoadsTheStoredSkinWhenTheFormIsCreated) {
+  CreateForm();
+  EXPECT_TRUE(StartUpBoxes.empty());
+  TSkinData& skin = *Form->SkinData1;
+  EXPECT_EQ(skin.Owner(), Form.get());
+  EXPECT_EQ(skin.Name(), "SkinData1");
+  EXPECT_FALSE(skin.FNoSkin);
+  EXPECT_TRUE(skin.Active());
+  EXPECT_EQ(skin.Options(), SetBit(xoPreview) | SetBit(xoToolbarBK));
+  EXPECT_EQ(skin.Skin3rd()->Count(), 117);
+  EXPECT_EQ(skin.Skin3rd()->IndexOf("TPngSpeedbutton=pngspeedbutton"), -1);
+  // The stored packed skin is the program's resource, whole.
+  const HRSRC stored = FindResourceA(GetModuleHandleA(nullptr), "DEFAULTSKIN", MAKEINTRESOURCEA(10));
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(skin.FSkinStream.Size(), SizeofResource(GetModuleHandleA(nullptr), stored));
+  EXPECT_EQ(skin.FBorders[sbTop]->FFrameCount, 2);
+  EXPECT_EQ(skin.FSysButtons.size(), 8u);
+  // Loaded: the program's skin manager knows it as the main skin.
+  ASSERT_NE(SkinManager(), nullptr);
+  EXPECT_EQ(SkinManager()->FMainSkinData, &skin);
+  EXPECT_TRUE(SkinManager()->FEnabled);
 }
