@@ -3,8 +3,8 @@
 #include <string>
 
 #include "filetype/ExtDatabase.h"
-#include "filetype/FileNames.h"
 #include "filetype/Identify.h"
+#include "ui/FileNames.h"
 #include "ui/Stream.h"
 
 TForm_main* Form_main = nullptr;

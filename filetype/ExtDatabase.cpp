@@ -2,43 +2,18 @@
 
 #include <vector>
 
-#include "filetype/FileNames.h"
 #include "ui/Exception.h"
+#include "ui/FileNames.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace {
 
 constexpr int kReadBeyondEnd = 100;
-
-#ifdef _WIN32
-std::string ExecutablePath() {
-  // GetModuleFileNameA cuts the path to the buffer; grow until it fits.
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n == 0) return {};
-    if (n < buffer.size()) return std::string(buffer.data(), n);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-#else
-std::string ExecutablePath() {
-  std::vector<char> buffer(4096);
-  for (;;) {
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (n < 0) return {};
-    const auto length = static_cast<std::size_t>(n);
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-#endif
 
 }  // namespace
 

@@ -50,3 +50,5 @@ TExtRecordBytes EncodeExtRecord(const TExtRecord& record) {
   WriteShort(bytes.data() + 31, record.Desc);
   return bytes;
 }
+
+std::string CutExt(std::string_view ext) { return std::string(ext.substr(0, 10)); }

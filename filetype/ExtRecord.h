@@ -57,6 +57,9 @@ struct TExtRecord {
   bool operator==(const TExtRecord&) const = default;
 };
 
+// The first 10 bytes of an extension: what a record's Ext can hold.
+std::string CutExt(std::string_view ext);
+
 using TExtRecordBytes = std::array<std::uint8_t, kExtRecordSize>;
 
 TExtRecord DecodeExtRecord(const std::uint8_t* bytes);  // kExtRecordSize bytes

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "filetype/FileNames.h"
 #include "filetype/qenQuorvex.h"
+#include "ui/FileNames.h"
 #include "ui/StrUtils.h"
 #include "ui/Stream.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "filetype/FileNames.h"
 #include "ui/StrUtils.h"
 
 namespace {

@@ -3,28 +3,9 @@
 #include <windows.h>
 
 #include <exception>
-#include <string_view>
 
+#include "ui/FileNames.h"
 #include "ui/Screen.h"
-
-namespace {
-
-// The executable's file name without its extension, in the system code page.
-std::string ExecutableTitle() {
-  wchar_t path[MAX_PATH * 4];
-  const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-  std::wstring_view name(path, length);
-  name = name.substr(name.find_last_of(L"\\/:") + 1);
-  name = name.substr(0, name.rfind(L'.'));
-  const int size = WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string title(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()), title.data(), size, nullptr,
-                      nullptr);
-  return title;
-}
-
-}  // namespace
 
 const TClassInfo TApplication::ClassInfo{"TApplication", &TComponent::ClassInfo, {}};
 

@@ -9,10 +9,10 @@
 #include "app/Unit_main.h"
 #include "filetype/ExtDatabase.h"
 #include "filetype/ExtRecord.h"
-#include "filetype/FileNames.h"
 #include "skin/window/SkinManage.h"
 #include "tests/support/WindowsTestSupport.h"
 #include "ui/Application.h"
+#include "ui/FileNames.h"
 #include "ui/Stream.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "FileTypeFixtures.h"
 #include "filetype/ExtRecordSource.h"
-#include "filetype/FileNames.h"
 #include "ui/Exception.h"
+#include "ui/FileNames.h"
 
 #ifdef _WIN32
 #include <windows.h>

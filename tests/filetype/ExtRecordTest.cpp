@@ -31,6 +31,12 @@ TEST(ExtRecord, DamagedLengthsReadAsCapacity) {
   EXPECT_EQ(r.Desc.Size(), 250u);
 }
 
+TEST(ExtRecord, AnExtensionIsCutToWhatTheRecordHolds) {
+  EXPECT_EQ(CutExt(".abcdefghijkl"), ".abcdefghi");
+  EXPECT_EQ(CutExt(".txt"), ".txt");
+  EXPECT_EQ(CutExt(""), "");
+}
+
 TEST(InOutError, CarriesTheRuntimeMessages) {
   EXPECT_EQ(EInOutError(2).Message(), "文件没找到");
   EXPECT_EQ(EInOutError(5).Message(), "文件存取错误");

@@ -7,13 +7,13 @@
 
 #include "filetype/ExtDatabase.h"
 #include "filetype/ExtRecordSource.h"
-#include "filetype/FileNames.h"
 #include "filetype/Identify.h"
 #include "tools/common/Console.h"
 #include "tools/qvid/VerdictFormat.h"
 #include "ui/CodePage.h"
 #include "ui/Exception.h"
 #include "ui/FileHandle.h"
+#include "ui/FileNames.h"
 
 namespace {
 

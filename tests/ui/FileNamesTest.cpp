@@ -1,6 +1,8 @@
-#include "filetype/FileNames.h"
+#include "ui/FileNames.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -56,8 +58,14 @@ TEST(FileNames, SplitAtTheLastDelimiterAndTheLastDotAfterIt) {
   for (const Case& c : cases) Check(c);
 }
 
-TEST(FileNames, AnExtensionIsCutToTenBytes) {
-  EXPECT_EQ(CutExt(".abcdefghijkl"), ".abcdefghi");
-  EXPECT_EQ(CutExt(".txt"), ".txt");
-  EXPECT_EQ(CutExt(""), "");
+TEST(FileNames, TheExecutableIsThisTestProgram) {
+  const std::string path = ExecutablePath();
+  ASSERT_FALSE(ExtractFilePath(path).empty()) << path;
+  EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+#ifdef _WIN32
+  EXPECT_EQ(ExtractFileName(path), "rtl_tests.exe");
+#else
+  EXPECT_EQ(ExtractFileName(path), "rtl_tests");
+#endif
+  EXPECT_EQ(ExecutableTitle(), "rtl_tests");
 }

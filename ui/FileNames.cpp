@@ -1,9 +1,12 @@
-#include "filetype/FileNames.h"
+#include "ui/FileNames.h"
 
 #include <cstddef>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -57,4 +60,31 @@ std::string ExtractFileExt(std::string_view path) {
   return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
-std::string CutExt(std::string_view ext) { return std::string(ext.substr(0, 10)); }
+#ifdef _WIN32
+std::string ExecutablePath() {
+  // GetModuleFileNameA cuts the path to the buffer; grow until it fits.
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+#else
+std::string ExecutablePath() {
+  std::vector<char> buffer(4096);
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return {};
+    const auto length = static_cast<std::size_t>(n);
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+#endif
+
+std::string ExecutableTitle() {
+  const std::string name = ExtractFileName(ExecutablePath());
+  return name.substr(0, name.size() - ExtractFileExt(name).size());
+}
