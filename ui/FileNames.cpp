@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/StrUtils.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -13,20 +15,8 @@ namespace {
 
 #ifdef _WIN32
 constexpr std::string_view kPathDelimiters = "\\:";
-
-// The system's own lead-byte test, for the code page the program runs in.
-bool IsDoubleByte(char lead, char) { return IsDBCSLeadByte(static_cast<BYTE>(lead)) != 0; }
 #else
 constexpr std::string_view kPathDelimiters = "/";
-
-// GBK: lead bytes 0x81-0xFE, trail bytes 0x40-0xFE except 0x7F. Paths here are
-// often UTF-8, whose byte pairs are not GBK; requiring a valid trail byte keeps
-// a slash after such a pair a delimiter.
-bool IsDoubleByte(char lead, char trail) {
-  const auto l = static_cast<unsigned char>(lead);
-  const auto t = static_cast<unsigned char>(trail);
-  return l >= 0x81 && l <= 0xFE && t >= 0x40 && t <= 0xFE && t != 0x7F;
-}
 #endif
 
 // Position of the last single-byte character of path that is one of chars,

@@ -6,10 +6,23 @@
 #include <climits>
 #endif
 
+#ifdef _WIN32
+bool IsDoubleByte(char lead, char) { return IsDBCSLeadByte(static_cast<BYTE>(lead)) != 0; }
+#else
+bool IsDoubleByte(char lead, char trail) {
+  const auto l = static_cast<unsigned char>(lead);
+  const auto t = static_cast<unsigned char>(trail);
+  return l >= 0x81 && l <= 0xFE && t >= 0x40 && t <= 0xFE && t != 0x7F;
+}
+#endif
+
 std::string AsciiLowerCase(std::string_view text) {
   std::string result(text);
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (std::size_t i = 0; i < result.size(); ++i) {
+    if (i + 1 < result.size() && IsDoubleByte(result[i], result[i + 1]))
+      ++i;
+    else if (result[i] >= 'A' && result[i] <= 'Z')
+      result[i] = static_cast<char>(result[i] - 'A' + 'a');
   }
   return result;
 }
@@ -36,16 +49,14 @@ bool AnsiSameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto ca = static_cast<unsigned char>(a[i]);
-    const auto cb = static_cast<unsigned char>(b[i]);
-    // A GBK lead byte: it and its trail byte (which may look like a
-    // letter) compare exactly.
-    if (ca >= 0x81 && ca <= 0xFE) {
-      if (ca != cb) return false;
-      if (++i < a.size() && a[i] != b[i]) return false;
+    // A double-byte character (whose trail byte may look like a letter)
+    // compares exactly.
+    if (i + 1 < a.size() && IsDoubleByte(a[i], a[i + 1])) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
       continue;
     }
-    if (fold(ca) != fold(cb)) return false;
+    if (fold(static_cast<unsigned char>(a[i])) != fold(static_cast<unsigned char>(b[i]))) return false;
   }
   return true;
 }

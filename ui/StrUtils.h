@@ -5,7 +5,14 @@
 #include <string>
 #include <string_view>
 
-// A to Z become a to z; every other byte stays.
+// True when the two bytes are one double-byte character of the system's
+// code page. Windows answers by the lead byte alone (IsDBCSLeadByte);
+// elsewhere the code page is GBK: lead 0x81-0xFE with a trail 0x40-0xFE
+// other than 0x7F. Texts there are often UTF-8, whose byte pairs are mostly
+// not GBK; requiring a valid trail keeps the byte after such a pair whole.
+bool IsDoubleByte(char lead, char trail);
+// A to Z become a to z; every other byte stays, including both bytes of a
+// double-byte character (a GBK trail byte may lie in A to Z).
 std::string AsciiLowerCase(std::string_view text);
 // Removes leading and trailing bytes of value 0x20 or less.
 std::string_view Trim(std::string_view text);

@@ -2,6 +2,53 @@
 
 #include <gtest/gtest.h>
 
+TEST(StrUtils, LowerCasesAsciiOnlyAndTrimsControlBytes) {
+  const struct {
+    const char* text;
+    const char* lower;
+  } cases[] = {
+      // 0xC4 0xDA is a double-byte character whose bytes must not change.
+      {"A.TXT\xC4\xDA", "a.txt\xC4\xDA"},
+      // A trail byte in A to Z is part of its character and stays ...
+      {"\x81\x41", "\x81\x41"},
+      {".\xB0\x5A\xB0\x41", ".\xB0\x5A\xB0\x41"},
+      // ... and the letter after the character is lower-cased.
+      {"\xB0\x41\x42", "\xB0\x41\x62"},
+      {"\xB0\xA1X", "\xB0\xA1x"},
+      // A lead byte at the end pairs with nothing.
+      {"Z\xB0", "z\xB0"},
+      {"[Buttons]", "[buttons]"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AsciiLowerCase(c.text), c.lower) << c.text;
+  EXPECT_EQ(Trim("\t\r\n x y \x01"), "x y");
+  EXPECT_TRUE(IsBlank(" \x1F\t"));
+  EXPECT_FALSE(IsBlank(" \x21 "));
+}
+
+TEST(StrUtils, DoubleByteCharactersAreLeadAndTrailOfTheCodePage) {
+  const struct {
+    const char* pair;
+    bool doubleByte;
+  } cases[] = {
+      {"\xB0\xA1", true},
+      {"\x81\x40", true},
+      {"\xFE\xFE", true},
+      {"\x81\x5C", true},  // the trail byte looks like a backslash
+      {"AB", false},
+      {"\x80\x41", false},
+      {"\xFF\x41", false},
+      {"\x41\xB0", false},
+#ifndef _WIN32
+      // GBK has no trail byte below 0x40, at 0x7F or at 0xFF.
+      {"\xE4\x2F", false},
+      {"\x81\x7F", false},
+      {"\x81\xFF", false},
+#endif
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsDoubleByte(c.pair[0], c.pair[1]), c.doubleByte) << c.pair;
+}
+
 TEST(StrUtils, AnsiSameTextIgnoresLetterCaseOnly) {
   const struct {
     const char* a;

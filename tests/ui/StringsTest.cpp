@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/Exception.h"
-#include "ui/StrUtils.h"
 #include "ui/Stream.h"
 
 namespace {
@@ -65,12 +64,4 @@ TEST(Strings, LoadsFromTheStreamPosition) {
   TStringList list;
   list.LoadFromStream(stream);
   EXPECT_EQ(Lines(list), (std::vector<std::string>{"x=1"}));
-}
-
-TEST(StrUtils, LowerCasesAsciiOnlyAndTrimsControlBytes) {
-  // 0xC4 0xDA is a double-byte character whose bytes must not change.
-  EXPECT_EQ(AsciiLowerCase("A.TXT\xC4\xDA"), "a.txt\xC4\xDA");
-  EXPECT_EQ(Trim("\t\r\n x y \x01"), "x y");
-  EXPECT_TRUE(IsBlank(" \x1F\t"));
-  EXPECT_FALSE(IsBlank(" \x21 "));
 }
