@@ -81,7 +81,9 @@ void TStrings::SetText(std::string_view text) {
 }
 
 void TStrings::LoadFromStream(TStream& stream) {
-  std::string text(static_cast<std::size_t>(stream.Size() - stream.Position()), '\0');
+  // A stream positioned at or past its end holds no text: the list empties.
+  const std::int64_t left = std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+  std::string text(static_cast<std::size_t>(left), '\0');
   stream.ReadBuffer(text.data(), text.size());
   SetText(text);
 }

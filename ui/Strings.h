@@ -39,7 +39,8 @@ class TStrings : public TObject {
   // Replaces the content with the lines of text: lines end at CR, LF or
   // CR LF; a final line end adds no line; a zero byte ends the text.
   void SetText(std::string_view text);
-  // Replaces the content with the stream's text from its position on.
+  // Replaces the content with the stream's text from its position on;
+  // nothing is left when the position is at or past the end.
   void LoadFromStream(TStream& stream);
 
   // Nested update mode: SetUpdateState(true) on the first BeginUpdate,

@@ -58,10 +58,21 @@ TEST(Strings, KeepsDataThroughEditsAndAssign) {
 }
 
 TEST(Strings, LoadsFromTheStreamPosition) {
-  TMemoryStream stream;
-  stream.WriteBuffer("skip\r\nx=1\r\n", 11);
-  stream.SetPosition(6);
-  TStringList list;
-  list.LoadFromStream(stream);
-  EXPECT_EQ(Lines(list), (std::vector<std::string>{"x=1"}));
+  const struct {
+    std::int64_t position;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {0, {"skip", "x=1"}},
+      {6, {"x=1"}},
+      {11, {}},   // at the end
+      {100, {}},  // past the end
+  };
+  for (const auto& c : cases) {
+    TMemoryStream stream;
+    stream.WriteBuffer("skip\r\nx=1\r\n", 11);
+    stream.SetPosition(c.position);
+    TStringList list{"old"};
+    list.LoadFromStream(stream);
+    EXPECT_EQ(Lines(list), c.lines) << c.position;
+  }
 }
