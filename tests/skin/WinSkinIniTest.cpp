@@ -107,7 +107,7 @@ TEST(QuickIni, ReadsIntegersInDecimalAndHexadecimal) {
 }
 
 TEST(QuickIni, FindsSectionsWithoutRegardToCaseButWithTheirSpaces) {
-  const TQuickIni ini = Load(";head\n[Personality]\nx=1\n[ Buttons ]\n[Title.Bar]\n[]\n");
+  const TQuickIni ini = Load(";head\n[Personality]\nx=1\n[ Buttons ]\n[Title.Bar]\n[]\n[PERSONALITY]\nx=2\n");
   EXPECT_EQ(ini.FindSection("personality"), 0);
   EXPECT_EQ(ini.FindSection("PERSONALITY"), 0);
   EXPECT_EQ(ini.FindSection("Buttons"), -1);
@@ -115,7 +115,10 @@ TEST(QuickIni, FindsSectionsWithoutRegardToCaseButWithTheirSpaces) {
   EXPECT_EQ(ini.FindSection("title.bar"), 3);
   EXPECT_EQ(ini.FindSection(""), 4);
   EXPECT_EQ(ini.FindSection("Personality]"), -1);
-  EXPECT_EQ(Sections(ini), (std::vector<std::string>{"Personality", "Buttons", "Title.Bar", ""}));
+  // A later section whose name differs only in letter case is listed but
+  // never read.
+  EXPECT_EQ(ini.ReadInteger("personality", "x", -1), 1);
+  EXPECT_EQ(Sections(ini), (std::vector<std::string>{"Personality", "Buttons", "Title.Bar", "", "PERSONALITY"}));
 }
 
 TEST(QuickIni, LoadsFromTheStreamPositionUpToAZeroByte) {

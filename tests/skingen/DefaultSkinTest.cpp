@@ -11,8 +11,8 @@
 #include <regex>
 #include <set>
 
+#include "skin/data/WinSkinIni.h"
 #include "tools/skingen/Pixmap.h"
-#include "tools/skingen/SkinIni.h"
 #include "tools/skingen/SkinWriter.h"
 #include "ui/Stream.h"
 
@@ -32,8 +32,10 @@ class DefaultSkin : public ::testing::Test {
   static void SetUpTestSuite() {
     fs::remove_all(Dir());
     Written() = WriteSkin(QV_DEFAULT_SKIN_INI, Dir().string());
-    const std::vector<std::uint8_t> text = ReadBytes(Dir() / "skin.ini");
-    Ini() = std::make_unique<TSkinIni>(std::string(text.begin(), text.end()));
+    TMemoryStream text;
+    text.LoadFromFile((Dir() / "skin.ini").string());
+    Ini() = std::make_unique<TQuickIni>();
+    Ini()->LoadFromStream(&text);
   }
 
   static fs::path Dir() { return fs::path(QV_TEST_OUT_DIR) / "first"; }
@@ -41,17 +43,24 @@ class DefaultSkin : public ::testing::Test {
     static std::vector<std::string> names;
     return names;
   }
-  static std::unique_ptr<TSkinIni>& Ini() {
-    static std::unique_ptr<TSkinIni> ini;
+  static std::unique_ptr<TQuickIni>& Ini() {
+    static std::unique_ptr<TQuickIni> ini;
     return ini;
   }
-  static const TSkinIni& Skin() { return *Ini(); }
+  static const TQuickIni& Skin() { return *Ini(); }
+
+  // The value of a key; empty when the key is missing or has no value.
+  static std::string Value(const std::string& section, const std::string& key) {
+    std::string value;
+    Skin().ReadString(section, key, value, "");
+    return value;
+  }
 
   // The bitmap that a key names.
   static TPixmap Image(const std::string& section, const std::string& key) {
-    const auto name = Skin().Value(section, key);
-    if (!name) throw std::runtime_error(section + "/" + key + " names no bitmap");
-    return DecodeBmp(ReadBytes(Dir() / *name));
+    const std::string name = Value(section, key);
+    if (name.empty()) throw std::runtime_error(section + "/" + key + " names no bitmap");
+    return DecodeBmp(ReadBytes(Dir() / name));
   }
 };
 
@@ -103,23 +112,31 @@ const TStrip kStrips[] = {
     {"UpDown.Vert", "GlyphImage", 8, nullptr, 0, false, false},
 };
 
-int FrameCount(const TSkinIni& ini, const TStrip& s) {
+std::vector<std::string> Sections(const TQuickIni& ini) {
+  TStringList list;
+  ini.ReadSections(list);
+  std::vector<std::string> names;
+  for (int i = 0; i < list.Count(); ++i) names.push_back(list[i]);
+  return names;
+}
+
+int FrameCount(const TQuickIni& ini, const TStrip& s) {
   if (s.Frames) return s.Frames;
-  const int n = ini.Integer(s.Section, s.FramesKey, s.FramesDefault);
+  const int n = ini.ReadInteger(s.Section, s.FramesKey, s.FramesDefault);
   return n == 0 ? s.FramesDefault : n;
 }
 
 // Sections read as title-bar buttons: names starting with BUTTON, except
 // the push-button sections, and not hidden decorations.
-std::vector<std::string> TitleButtonSections(const TSkinIni& ini) {
+std::vector<std::string> TitleButtonSections(const TQuickIni& ini) {
   std::vector<std::string> out;
-  for (const std::string& name : ini.Sections()) {
+  for (const std::string& name : Sections(ini)) {
     std::string upper = name;
     std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
     if (upper.rfind("BUTTON", 0) != 0 || upper == "BUTTON" || upper == "BUTTONS" || upper == "BUTTON.RADIO" ||
         upper == "BUTTON.CHECKBOX")
       continue;
-    if (ini.Integer(name, "Action", 0) == -1 && ini.Integer(name, "Visibility", -1) != 0) continue;
+    if (ini.ReadInteger(name, "Action", 0) == -1 && ini.ReadInteger(name, "Visibility", -1) != 0) continue;
     out.push_back(name);
   }
   return out;
@@ -138,13 +155,13 @@ TEST_F(DefaultSkin, FolderHoldsExactlyTheDescriptionAndTheBitmapsItNames) {
   // and loads a bitmap only for a name ending in exactly ".bmp".
   std::set<std::string> named{"skin.ini"};
   const std::regex bitmapName("[a-z0-9_]+\\.bmp");
-  for (const std::string& section : Skin().Sections()) {
+  for (const std::string& section : Sections(Skin())) {
     for (const char* key : {"Image", "Bitmap", "Border", "GlyphImage", "CheckButton", "RadioButton", "ButtonImage",
                             "TextBack", "Top", "Bottom", "Left", "Right"}) {
-      const auto value = Skin().Value(section, key);
-      if (!value) continue;
-      EXPECT_TRUE(std::regex_match(*value, bitmapName)) << section << "/" << key << " = " << *value;
-      named.insert(*value);
+      const std::string value = Value(section, key);
+      if (value.empty()) continue;
+      EXPECT_TRUE(std::regex_match(value, bitmapName)) << section << "/" << key << " = " << value;
+      named.insert(value);
     }
   }
   EXPECT_EQ(files, named);
@@ -159,13 +176,13 @@ TEST_F(DefaultSkin, HasTheSectionsOfTheStoredSkinAndNoneOfTheMissingOnes) {
         "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll", "HorzScrollThumb", "VertScrollThumb",
         "Trackbar.ThumbHorz", "Trackbar.ThumbVert", "Trackbar.ThumbLeft", "Trackbar.ThumbRight", "Trackbar.ThumbUp",
         "Trackbar.ThumbDown", "UpDown.Horz", "UpDown.Vert"})
-    EXPECT_TRUE(Skin().HasSection(section)) << section;
+    EXPECT_GE(Skin().FindSection(section), 0) << section;
   // Without these the engine uses its built-in track images and leaves the
   // chunk and pane styles unused.
   for (const char* section : {"Progress.Chunk", "Tab.Pane", "Track", "TRACKVERT"})
-    EXPECT_FALSE(Skin().HasSection(section)) << section;
-  EXPECT_EQ(Skin().Integer("Progress", "Style", 0), 0);  // the two-frame bar
-  EXPECT_EQ(Skin().Integer("Tabs", "Style", 0), 0);      // the page from Border, not Tab.Pane
+    EXPECT_EQ(Skin().FindSection(section), -1) << section;
+  EXPECT_EQ(Skin().ReadInteger("Progress", "Style", 0), 0);  // the two-frame bar
+  EXPECT_EQ(Skin().ReadInteger("Tabs", "Style", 0), 0);      // the page from Border, not Tab.Pane
 }
 
 TEST_F(DefaultSkin, BordersMakeA404By316WindowAroundThe390By276Client) {
@@ -178,7 +195,7 @@ TEST_F(DefaultSkin, BordersMakeA404By316WindowAroundThe390By276Client) {
   for (const TBorder& b : {TBorder{"Top", 266, 64, true}, TBorder{"Bottom", 266, 16, true},
                            TBorder{"Left", 14, 158, false}, TBorder{"Right", 14, 158, false}}) {
     const TPixmap p = Image("Personality", b.Name);
-    const int frames = Skin().Integer("Personality", std::string(b.Name) + "Frame", 1);
+    const int frames = Skin().ReadInteger("Personality", std::string(b.Name) + "Frame", 1);
     EXPECT_EQ(p.Width(), b.Width) << b.Name;
     EXPECT_EQ(p.Height(), b.Height) << b.Name;
     EXPECT_EQ(frames, 2) << b.Name;
@@ -189,8 +206,8 @@ TEST_F(DefaultSkin, BordersMakeA404By316WindowAroundThe390By276Client) {
   // The side borders run the full height: their fixed parts line up with
   // the title bar and the bottom border.
   for (const char* side : {"Left", "Right"}) {
-    EXPECT_EQ(Skin().Integer("Personality", std::string(side) + "TopHeight", 0), size["Top"]) << side;
-    EXPECT_EQ(Skin().Integer("Personality", std::string(side) + "BotHeight", 0), size["Bottom"]) << side;
+    EXPECT_EQ(Skin().ReadInteger("Personality", std::string(side) + "TopHeight", 0), size["Top"]) << side;
+    EXPECT_EQ(Skin().ReadInteger("Personality", std::string(side) + "BotHeight", 0), size["Bottom"]) << side;
   }
 }
 
@@ -205,8 +222,8 @@ TEST_F(DefaultSkin, EveryStripSplitsIntoWholeFramesThatHoldTheirMargins) {
     if (!s.NineGrid) continue;
     const int fw = s.Stacked ? p.Width() : p.Width() / frames;
     const int fh = s.Stacked ? p.Height() / frames : p.Height();
-    EXPECT_LT(Skin().Integer(s.Section, "LeftWidth", 0) + Skin().Integer(s.Section, "RightWidth", 0), fw);
-    EXPECT_LT(Skin().Integer(s.Section, "TopHeight", 0) + Skin().Integer(s.Section, "BottomHeight", 0), fh);
+    EXPECT_LT(Skin().ReadInteger(s.Section, "LeftWidth", 0) + Skin().ReadInteger(s.Section, "RightWidth", 0), fw);
+    EXPECT_LT(Skin().ReadInteger(s.Section, "TopHeight", 0) + Skin().ReadInteger(s.Section, "BottomHeight", 0), fh);
   }
   // The bar's thickness: within 2 pixels of the usual scroll-arrow size, or
   // the engine ignores it.
@@ -214,7 +231,7 @@ TEST_F(DefaultSkin, EveryStripSplitsIntoWholeFramesThatHoldTheirMargins) {
   // The caption backdrop spans the title's height, its fixed left part
   // inside one frame.
   EXPECT_EQ(Image("Personality", "TextBack").Height() / 2, 32);
-  EXPECT_LT(Skin().Integer("Personality", "TXTBackleft", 0) + Skin().Integer("Personality", "TXTBackRight", 0),
+  EXPECT_LT(Skin().ReadInteger("Personality", "TXTBackleft", 0) + Skin().ReadInteger("Personality", "TXTBackRight", 0),
             Image("Personality", "TextBack").Width());
 }
 
@@ -227,27 +244,27 @@ TEST_F(DefaultSkin, TitleBarHasCloseMaximizeRestoreMinimizeAndTheIcon) {
   } buttons[] = {{"Button0", 0, 0}, {"Button1", 1, 6}, {"Button2", 1, 1}, {"Button3", 2, 0}};
   for (const auto& b : buttons) {
     SCOPED_TRACE(b.Section);
-    EXPECT_EQ(Skin().Integer(b.Section, "Action", -99), b.Action);
-    EXPECT_EQ(Skin().Integer(b.Section, "Visibility", -99), b.Visibility);
-    EXPECT_EQ(Skin().Integer(b.Section, "Align", 0), 1);  // anchored to the right edge
+    EXPECT_EQ(Skin().ReadInteger(b.Section, "Action", -99), b.Action);
+    EXPECT_EQ(Skin().ReadInteger(b.Section, "Visibility", -99), b.Visibility);
+    EXPECT_EQ(Skin().ReadInteger(b.Section, "Align", 0), 1);  // anchored to the right edge
     // Frame 4 is the disabled and inactive look, so at least four frames;
     // the count must be given (this strip's proportions would otherwise
     // make the engine guess 6).
-    const int frames = Skin().Integer(b.Section, "frame", 0);
+    const int frames = Skin().ReadInteger(b.Section, "frame", 0);
     ASSERT_GE(frames, 4);
     const TPixmap p = Image(b.Section, "ButtonImage");
     ASSERT_EQ(p.Width() % frames, 0);
     const int width = p.Width() / frames;
     // Inside the 404-pixel window's title bar.
-    EXPECT_GE(Skin().Integer(b.Section, "Ycoord", -1), 0);
-    EXPECT_LE(Skin().Integer(b.Section, "Ycoord", 0) + p.Height(), 32);
-    EXPECT_GE(Skin().Integer(b.Section, "Xcoord", 0), width);
-    EXPECT_LE(Skin().Integer(b.Section, "Xcoord", 0), 404 - 7);
+    EXPECT_GE(Skin().ReadInteger(b.Section, "Ycoord", -1), 0);
+    EXPECT_LE(Skin().ReadInteger(b.Section, "Ycoord", 0) + p.Height(), 32);
+    EXPECT_GE(Skin().ReadInteger(b.Section, "Xcoord", 0), width);
+    EXPECT_LE(Skin().ReadInteger(b.Section, "Xcoord", 0), 404 - 7);
   }
   // The window icon is drawn from the application; no bitmap of its own.
-  EXPECT_EQ(Skin().Integer("BUTTON6", "Action", -99), 3);
-  const auto icon = Skin().Value("BUTTON6", "ButtonImage");
-  EXPECT_TRUE(!icon || icon->size() < 4 || icon->substr(icon->size() - 4) != ".bmp");
+  EXPECT_EQ(Skin().ReadInteger("BUTTON6", "Action", -99), 3);
+  const std::string icon = Value("BUTTON6", "ButtonImage");
+  EXPECT_TRUE(icon.size() < 4 || icon.substr(icon.size() - 4) != ".bmp") << icon;
 }
 
 TEST_F(DefaultSkin, ColoursAreThreeNumbersSeparatedBySpaces) {
@@ -255,16 +272,16 @@ TEST_F(DefaultSkin, ColoursAreThreeNumbersSeparatedBySpaces) {
   for (const char* key : {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar", "Menu",
                           "MenuText", "ButtonText", "ButtonHilight", "Buttonlight", "ButtonShadow", "ButtonDkShadow",
                           "MenuBarText", "TitleTextActive", "TitleTextNoActive"}) {
-    const auto value = Skin().Value("Colours", key);
-    ASSERT_TRUE(value) << key;
+    const std::string value = Value("Colours", key);
+    ASSERT_FALSE(value.empty()) << key;
     std::smatch m;
-    ASSERT_TRUE(std::regex_match(*value, m, threeNumbers)) << key << " = " << *value;
+    ASSERT_TRUE(std::regex_match(value, m, threeNumbers)) << key << " = " << value;
     for (int i = 1; i <= 3; ++i) EXPECT_LE(std::stoi(m[i]), 255) << key;
   }
   for (const char* section : {"Tabs", "StatusBarEdges"}) {
-    const auto value = Skin().Value(section, "NormalColour2");
-    ASSERT_TRUE(value) << section;
-    EXPECT_TRUE(std::regex_match(*value, threeNumbers)) << section;
+    const std::string value = Value(section, "NormalColour2");
+    ASSERT_FALSE(value.empty()) << section;
+    EXPECT_TRUE(std::regex_match(value, threeNumbers)) << section;
   }
 }
 
@@ -289,7 +306,7 @@ TEST_F(DefaultSkin, TransparentPixelsAreExactMagentaAndOnlyWhereDrawnTransparent
                 {"HorzScroll", "Image"},     {"VertScroll", "Image"}};
   for (const auto& o : opaque) {
     const std::string trans = std::string(o.Section) == "Personality" ? std::string(o.Key) + "Trans" : "Trans";
-    const bool drawnOpaque = std::string(o.Key) == "Border" || Skin().Integer(o.Section, trans, 1) == 0;
+    const bool drawnOpaque = std::string(o.Key) == "Border" || Skin().ReadInteger(o.Section, trans, 1) == 0;
     EXPECT_TRUE(drawnOpaque) << o.Section << "/" << o.Key << " is expected to be drawn opaque";
     const TPixmap p = Image(o.Section, o.Key);
     for (int y = 0; y < p.Height(); ++y)
@@ -300,7 +317,7 @@ TEST_F(DefaultSkin, TransparentPixelsAreExactMagentaAndOnlyWhereDrawnTransparent
   // out of the window in both frames, on the outer side only.
   for (const char* side : {"Left", "Right"}) {
     SCOPED_TRACE(side);
-    EXPECT_EQ(Skin().Integer("Personality", std::string(side) + "Trans", 0), 1);
+    EXPECT_EQ(Skin().ReadInteger("Personality", std::string(side) + "Trans", 0), 1);
     const TPixmap p = Image("Personality", side);
     const bool left = std::string(side) == "Left";
     for (int frame = 0; frame < 2; ++frame) {

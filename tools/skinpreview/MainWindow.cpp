@@ -81,7 +81,7 @@ bool VisibleOnDialog(int code, bool active) {
 // draws them: frame 1 when the window is active and the button enabled,
 // else frame 4 (when the strip has 4 frames or more).
 void PaintTitleButtons(TPixmap& window, const TSkinSource& skin, bool active) {
-  for (const std::string& section : skin.Ini().Sections()) {
+  for (const std::string& section : skin.Sections()) {
     const std::string upper = Upper(section);
     if (upper.rfind("BUTTON", 0) != 0 || upper == "BUTTON" || upper == "BUTTONS" || upper == "BUTTON.RADIO" ||
         upper == "BUTTON.CHECKBOX")

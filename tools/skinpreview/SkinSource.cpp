@@ -14,11 +14,6 @@ std::string FindDescription(const std::string& dir) {
   throw Exception("no skin description (*.ini) in " + dir);
 }
 
-std::string ReadText(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
-  return std::string(bytes.begin(), bytes.end());
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
@@ -27,18 +22,36 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   return std::vector<std::uint8_t>(stream.Memory(), stream.Memory() + stream.Size());
 }
 
-TSkinSource::TSkinSource(const std::string& dir) : FDir(dir), FIni(ReadText(FindDescription(dir))) {}
+TSkinSource::TSkinSource(const std::string& dir) : FDir(dir) {
+  TMemoryStream description;
+  description.LoadFromFile(FindDescription(dir));
+  FIni.LoadFromStream(&description);
+}
+
+std::vector<std::string> TSkinSource::Sections() const {
+  TStringList list;
+  FIni.ReadSections(list);
+  std::vector<std::string> names;
+  for (int i = 0; i < list.Count(); ++i) names.push_back(list[i]);
+  return names;
+}
+
+std::string TSkinSource::Value(std::string_view section, std::string_view key) const {
+  std::string value;
+  FIni.ReadString(std::string(section), std::string(key), value, "");
+  return value;
+}
 
 TPixmap TSkinSource::Image(std::string_view section, std::string_view key) const {
-  const auto name = FIni.Value(section, key);
-  if (!name) return {};
-  return DecodeBmp(ReadFileBytes((std::filesystem::path(FDir) / *name).string()));
+  const std::string name = Value(section, key);
+  if (name.empty()) return {};
+  return DecodeBmp(ReadFileBytes((std::filesystem::path(FDir) / name).string()));
 }
 
 TRgb TSkinSource::Colour(std::string_view key, TRgb fallback) const {
-  const auto text = FIni.Value("Colours", key);
-  if (!text) return fallback;
-  std::istringstream in(*text);
+  const std::string text = Value("Colours", key);
+  if (text.empty()) return fallback;
+  std::istringstream in(text);
   int r = 0, g = 0, b = 0;
   if (!(in >> r >> g >> b)) return fallback;
   return TRgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
