@@ -9,17 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "ui/BmpFile.h"
 #include "ui/Canvas.h"
-#include "ui/Exception.h"
 #include "ui/Gdi.h"
 
 class TStream;
-
-// Bytes that are not a bitmap this class can read.
-class EInvalidGraphic : public Exception {
- public:
-  using Exception::Exception;
-};
 
 enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit };
 
@@ -49,10 +43,9 @@ class TBitmap {
   // A copy of the source's pixels, size and format.
   void Assign(const TBitmap& source);
 
-  // Reads a BMP file from the stream's position to its end: 1, 4, 8, 16, 24
-  // or 32 bits per pixel, uncompressed or with bit-field masks, bottom-up or
-  // top-down. Anything else, or a file whose headers or pixel data do not
-  // fit in its bytes, raises EInvalidGraphic and leaves the bitmap as it was.
+  // Reads a BMP file from the stream's position to its end (what DecodeBmp
+  // reads). Anything else raises EInvalidGraphic and leaves the bitmap as
+  // it was.
   void LoadFromStream(TStream& stream);
   // Reads a bitmap resource of the module (EInvalidGraphic when missing).
   void LoadFromResourceName(HINSTANCE instance, const char* name);
@@ -69,9 +62,11 @@ class TBitmap {
 
  private:
   void Replace(TBitmapHandle handle, std::uint8_t* bits, int width, int height, TPixelFormat format,
-               std::vector<RGBQUAD> palette);
+               std::vector<TBmpColour> palette);
   // Draws the current pixels into a new image of the given size and format.
-  void Redraw(int width, int height, TPixelFormat format, std::vector<RGBQUAD> palette);
+  void Redraw(int width, int height, TPixelFormat format, std::vector<TBmpColour> palette);
+  // Takes over the decoded image.
+  void Load(const TBmpImage& image);
 
   // Declared before the device context, so the context goes first.
   TBitmapHandle FHandle;
@@ -79,7 +74,7 @@ class TBitmap {
   int FWidth = 0;
   int FHeight = 0;
   TPixelFormat FPixelFormat = TPixelFormat::pf24bit;
-  std::vector<RGBQUAD> FPalette;
+  std::vector<TBmpColour> FPalette;
   std::unique_ptr<TMemoryDC> FDC;
   HGDIOBJ FDefaultBitmap = nullptr;
   TCanvas FCanvas;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "tools/skingen/Pixmap.h"
+#include "ui/BmpFile.h"
 #include "ui/Exception.h"
 
 namespace {
@@ -30,15 +31,15 @@ TEST(Bmp, WritesTheWindowsFileLayout) {
       0xC0, 0xB0, 0xA0, 0xF0, 0xE0, 0xD0, 0x03, 0x02, 0x01, 0, 0, 0,  // bottom row first, blue green red
       0x30, 0x20, 0x10, 0x60, 0x50, 0x40, 0x90, 0x80, 0x70, 0, 0, 0,
   };
-  EXPECT_EQ(EncodeBmp(SmallPicture()), expected);
-  EXPECT_EQ(DecodeBmp(expected), SmallPicture());
+  EXPECT_EQ(EncodePixmap(SmallPicture()), expected);
+  EXPECT_EQ(DecodePixmap(expected), SmallPicture());
 }
 
 TEST(Bmp, ReadsTopDownRows) {
-  std::vector<std::uint8_t> bytes = EncodeBmp(SmallPicture());
+  std::vector<std::uint8_t> bytes = EncodePixmap(SmallPicture());
   bytes[22] = 0xFE;  // height -2: the first row stored is the top one
   bytes[23] = bytes[24] = bytes[25] = 0xFF;
-  const TPixmap p = DecodeBmp(bytes);
+  const TPixmap p = DecodePixmap(bytes);
   EXPECT_EQ(p.At(0, 0), Hex(0xA0B0C0));
   EXPECT_EQ(p.At(2, 1), Hex(0x708090));
 }
@@ -55,10 +56,20 @@ TEST(Bmp, RejectsFilesThatAreNotPlain24BitBitmaps) {
       {"compression", [](auto& b) { b[30] = 1; }},
       {"width", [](auto& b) { b[18] = 5; }},  // rows of 16 bytes would not fit
       {"header size", [](auto& b) { b[14] = 108; }},
+      // A byte after the pixels, with the file size field to match.
+      {"trailing byte", [](auto& b) { b.push_back(0); b[2] = 79; }},
   };
   for (const auto& c : cases) {
-    std::vector<std::uint8_t> bytes = EncodeBmp(SmallPicture());
+    std::vector<std::uint8_t> bytes = EncodePixmap(SmallPicture());
     c.damage(bytes);
-    EXPECT_THROW(DecodeBmp(bytes), Exception) << c.what;
+    EXPECT_THROW(DecodePixmap(bytes), Exception) << c.what;
   }
+  // A sound BMP file, but a palette image.
+  TBmpImage palette;
+  palette.Width = 1;
+  palette.Height = 1;
+  palette.BitsPerPixel = 8;
+  palette.Palette = {TBmpColour{1, 2, 3}};
+  palette.Pixels = {0, 0, 0, 0};
+  EXPECT_THROW(DecodePixmap(EncodeBmp(palette)), Exception);
 }

@@ -60,7 +60,7 @@ class DefaultSkin : public ::testing::Test {
   static TPixmap Image(const std::string& section, const std::string& key) {
     const std::string name = Value(section, key);
     if (name.empty()) throw std::runtime_error(section + "/" + key + " names no bitmap");
-    return DecodeBmp(ReadBytes(Dir() / name));
+    return DecodePixmap(ReadBytes(Dir() / name));
   }
 };
 
@@ -290,7 +290,7 @@ TEST_F(DefaultSkin, TransparentPixelsAreExactMagentaAndOnlyWhereDrawnTransparent
   // as a pink fleck instead of vanishing.
   for (const std::string& name : Written()) {
     if (name.find(".bmp") == std::string::npos) continue;
-    const TPixmap p = DecodeBmp(ReadBytes(Dir() / name));
+    const TPixmap p = DecodePixmap(ReadBytes(Dir() / name));
     for (int y = 0; y < p.Height(); ++y)
       for (int x = 0; x < p.Width(); ++x)
         if (NearMagenta(p.At(x, y))) {

@@ -5,54 +5,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "tests/ui/BmpBytes.h"
 #include "ui/Stream.h"
 
+using namespace bmp_bytes;
+
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& b, std::uint32_t v) {
-  b.push_back(static_cast<std::uint8_t>(v));
-  b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(Bytes& b, std::uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
-
-// A BMP file with a 40-byte header: extra holds what comes between the
-// header and the pixels (colour table or masks), rows the pixel bytes.
-struct TBmpFields {
-  std::int32_t Width = 2;
-  std::int32_t Height = 2;
-  int Bits = 24;
-  std::uint32_t Compression = 0;
-  std::uint32_t ColorsUsed = 0;
-  Bytes Extra;
-  Bytes Rows;
-};
-
-Bytes Bmp(const TBmpFields& s) {
-  Bytes b{'B', 'M'};
-  const std::uint32_t offBits = 14 + 40 + static_cast<std::uint32_t>(s.Extra.size());
-  Put32(b, offBits + static_cast<std::uint32_t>(s.Rows.size()));
-  Put32(b, 0);
-  Put32(b, offBits);
-  Put32(b, 40);
-  Put32(b, static_cast<std::uint32_t>(s.Width));
-  Put32(b, static_cast<std::uint32_t>(s.Height));
-  Put16(b, 1);
-  Put16(b, static_cast<std::uint32_t>(s.Bits));
-  Put32(b, s.Compression);
-  Put32(b, static_cast<std::uint32_t>(s.Rows.size()));
-  Put32(b, 0);
-  Put32(b, 0);
-  Put32(b, s.ColorsUsed);
-  Put32(b, 0);
-  b.insert(b.end(), s.Extra.begin(), s.Extra.end());
-  b.insert(b.end(), s.Rows.begin(), s.Rows.end());
-  return b;
-}
 
 void Load(TBitmap& bitmap, const Bytes& bytes) {
   TMemoryStream stream;
@@ -60,9 +18,6 @@ void Load(TBitmap& bitmap, const Bytes& bytes) {
   stream.SetPosition(0);
   bitmap.LoadFromStream(stream);
 }
-
-// 2 x 2, 24 bits, bottom-up: bottom row blue, green; top row red, white.
-const Bytes k24Rows = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
 
 }  // namespace
 
@@ -107,6 +62,8 @@ TEST(Bitmap, ReadsTheFormatsSkinsUse) {
   }
 }
 
+// Which bytes are refused is the codec's test; here, that a refusal from
+// any stage of reading leaves the bitmap as it was.
 TEST(Bitmap, RejectsBrokenFilesAndKeepsItsPicture) {
   struct Case {
     const char* name;
@@ -114,26 +71,12 @@ TEST(Bitmap, RejectsBrokenFilesAndKeepsItsPicture) {
   };
   Bytes notBmp = Bmp({2, 2, 24, 0, 0, {}, k24Rows});
   notBmp[0] = 'X';
-  Bytes offsetBeyond = Bmp({2, 2, 24, 0, 0, {}, k24Rows});
-  offsetBeyond[10] = 0xF0;
-  Bytes headerSize = Bmp({2, 2, 24, 0, 0, {}, k24Rows});
-  headerSize[14] = 41;
-  Bytes truncatedHeader = Bmp({2, 2, 24, 0, 0, {}, k24Rows});
-  truncatedHeader.resize(30);
   const Case cases[] = {
       {"empty", {}},
       {"no BM signature", notBmp},
-      {"truncated header", truncatedHeader},
-      {"unknown header size", headerSize},
-      {"pixel offset beyond the end", offsetBeyond},
-      {"pixels truncated", Bmp({2, 2, 24, 0, 0, {}, Bytes(k24Rows.begin(), k24Rows.end() - 1)})},
-      {"huge width, few bytes", Bmp({0x40000000, 1, 24, 0, 0, {}, k24Rows})},
-      {"width 0", Bmp({0, 2, 24, 0, 0, {}, k24Rows})},
-      {"height 0", Bmp({2, 0, 24, 0, 0, {}, k24Rows})},
       {"7 bits per pixel", Bmp({2, 2, 7, 0, 0, {}, k24Rows})},
-      {"run-length compressed", Bmp({2, 2, 8, 1, 0, Bytes(1024), k24Rows})},
-      {"more colours than the depth allows", Bmp({2, 2, 1, 0, 3, Bytes(12), k24Rows})},
       {"colour table beyond the end", Bmp({2, 2, 8, 0, 0, Bytes(16), {}})},
+      {"pixels truncated", Bmp({2, 2, 24, 0, 0, {}, Bytes(k24Rows.begin(), k24Rows.end() - 1)})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

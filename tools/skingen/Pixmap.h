@@ -1,11 +1,11 @@
 #pragma once
 // A true-colour picture in memory, and its Windows BMP file form.
 //
-// The skin's bitmaps are BMP files: a 14-byte file header, a 40-byte
+// The skin's bitmaps are 24-bit BMP files: a 14-byte file header, a 40-byte
 // information header and bottom-up rows of blue, green, red bytes, each row
-// padded to a multiple of 4 bytes. They are written and read here as bytes,
-// little-endian, field by field.
+// padded to a multiple of 4 bytes.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 struct TRgb {
@@ -59,9 +59,9 @@ class TPixmap {
 };
 
 // The picture as a 24-bit BMP file.
-std::vector<std::uint8_t> EncodeBmp(const TPixmap& picture);
+std::vector<std::uint8_t> EncodePixmap(const TPixmap& picture);
 
-// Reads an uncompressed 24-bit BMP file (rows bottom-up or top-down) and
-// checks that its headers agree with its size. Throws Exception with a
-// message naming what is wrong.
-TPixmap DecodeBmp(const std::vector<std::uint8_t>& bytes);
+// Reads an uncompressed 24-bit BMP file (rows bottom-up or top-down) whose
+// file header agrees with its size and whose pixels end the file. Throws
+// Exception with a message naming what is wrong.
+TPixmap DecodePixmap(std::span<const std::uint8_t> bytes);

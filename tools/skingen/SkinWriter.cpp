@@ -26,7 +26,7 @@ std::vector<std::string> WriteSkin(const std::string& iniSource, const std::stri
   written.push_back(iniName);
 
   for (const TSkinBitmap& bitmap : SkinBitmaps()) {
-    Save(EncodeBmp(bitmap.Draw()), dir / bitmap.FileName);
+    Save(EncodePixmap(bitmap.Draw()), dir / bitmap.FileName);
     written.emplace_back(bitmap.FileName);
   }
   return written;

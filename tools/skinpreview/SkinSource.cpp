@@ -45,7 +45,7 @@ std::string TSkinSource::Value(std::string_view section, std::string_view key) c
 TPixmap TSkinSource::Image(std::string_view section, std::string_view key) const {
   const std::string name = Value(section, key);
   if (name.empty()) return {};
-  return DecodeBmp(ReadFileBytes((std::filesystem::path(FDir) / name).string()));
+  return DecodePixmap(ReadFileBytes((std::filesystem::path(FDir) / name).string()));
 }
 
 TRgb TSkinSource::Colour(std::string_view key, TRgb fallback) const {

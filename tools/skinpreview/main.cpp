@@ -16,7 +16,7 @@
 namespace {
 
 void Save(const TPixmap& picture, const char* path) {
-  const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
+  const std::vector<std::uint8_t> bytes = EncodePixmap(picture);
   TFileStream out(path);
   out.WriteBuffer(bytes.data(), bytes.size());
 }
@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
   }
   try {
     const TSkinSource skin(argv[1]);
-    const TPixmap caption = DecodeBmp(ReadFileBytes(argv[2]));
-    const TPixmap memo = DecodeBmp(ReadFileBytes(argv[3]));
+    const TPixmap caption = DecodePixmap(ReadFileBytes(argv[2]));
+    const TPixmap memo = DecodePixmap(ReadFileBytes(argv[3]));
     const TRgb desktop = Hex(0x8A97A6);
     const TPixmap active = ComposeMainWindow(skin, true, caption, memo, desktop);
     const TPixmap inactive = ComposeMainWindow(skin, false, caption, memo, desktop);

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/BmpFile.h"
+
 namespace {
 
 struct TPaletteColour {
@@ -28,15 +30,6 @@ struct TPicture {
   std::vector<std::string> Rows;
 };
 
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
 int IndexOf(const TPicture& picture, char symbol) {
   for (std::size_t i = 0; i < picture.Palette.size(); ++i)
     if (picture.Palette[i].Symbol == symbol) return static_cast<int>(i);
@@ -44,46 +37,28 @@ int IndexOf(const TPicture& picture, char symbol) {
   std::exit(1);
 }
 
-// A BMP file: 14-byte file header, 40-byte information header, the colour
-// table, then the rows bottom-up, each padded to 4 bytes.
-std::vector<std::uint8_t> EncodeBmp(const TPicture& picture) {
-  const auto width = static_cast<std::uint32_t>(picture.Rows.front().size());
-  const auto height = static_cast<std::uint32_t>(picture.Rows.size());
-  const std::uint32_t rowBytes = (width * picture.Bits + 31) / 32 * 4;
-  const std::uint32_t colours = 1u << picture.Bits;
-  const std::uint32_t offBits = 14 + 40 + 4 * colours;
-  std::vector<std::uint8_t> out{'B', 'M'};
-  Put32(out, offBits + rowBytes * height);
-  Put32(out, 0);
-  Put32(out, offBits);
-  Put32(out, 40);
-  Put32(out, width);
-  Put32(out, height);
-  Put16(out, 1);
-  Put16(out, static_cast<std::uint32_t>(picture.Bits));
-  Put32(out, 0);
-  Put32(out, rowBytes * height);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, colours);
-  Put32(out, 0);
-  for (std::uint32_t i = 0; i < colours; ++i) {
-    const std::uint32_t rgb = i < picture.Palette.size() ? picture.Palette[i].Rgb : 0;
-    out.push_back(static_cast<std::uint8_t>(rgb));
-    out.push_back(static_cast<std::uint8_t>(rgb >> 8));
-    out.push_back(static_cast<std::uint8_t>(rgb >> 16));
-    out.push_back(0);
-  }
+// The picture as a palette image: a full colour table (black where the
+// picture names fewer colours), the rows bottom-up.
+TBmpImage ImageOf(const TPicture& picture) {
+  TBmpImage image;
+  image.Width = static_cast<int>(picture.Rows.front().size());
+  image.Height = static_cast<int>(picture.Rows.size());
+  image.BitsPerPixel = picture.Bits;
+  for (const TPaletteColour& c : picture.Palette)
+    image.Palette.push_back(TBmpColour{static_cast<std::uint8_t>(c.Rgb), static_cast<std::uint8_t>(c.Rgb >> 8),
+                                       static_cast<std::uint8_t>(c.Rgb >> 16)});
+  image.Palette.resize(std::size_t{1} << picture.Bits);
+  const std::size_t rowBytes = BmpRowBytes(image.Width, picture.Bits);
   for (auto row = picture.Rows.rbegin(); row != picture.Rows.rend(); ++row) {
     std::vector<std::uint8_t> bytes(rowBytes);
-    for (std::uint32_t x = 0; x < width; ++x) {
-      const std::uint32_t bit = x * picture.Bits;
+    for (std::size_t x = 0; x < row->size(); ++x) {
+      const std::size_t bit = x * static_cast<std::size_t>(picture.Bits);
       const int shift = 8 - picture.Bits - static_cast<int>(bit % 8);
       bytes[bit / 8] |= static_cast<std::uint8_t>(IndexOf(picture, (*row)[x]) << shift);
     }
-    out.insert(out.end(), bytes.begin(), bytes.end());
+    image.Pixels.insert(image.Pixels.end(), bytes.begin(), bytes.end());
   }
-  return out;
+  return image;
 }
 
 // '#' dark grey edge, '+' light grey start, '.' white body.
@@ -150,7 +125,7 @@ int main(int argc, char** argv) {
   }
   for (const TPicture& picture : kPictures) {
     const std::string path = std::string(argv[1]) + "/" + picture.File;
-    const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
+    const std::vector<std::uint8_t> bytes = EncodeBmp(ImageOf(picture));
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
