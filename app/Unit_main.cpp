@@ -4,6 +4,7 @@
 
 #include "filetype/ExtDatabase.h"
 #include "filetype/Identify.h"
+#include "ui/Bytes.h"
 #include "ui/FileNames.h"
 #include "ui/Stream.h"
 
@@ -20,8 +21,8 @@ void StoredSkinStream(TMemoryStream& stream) {
   const HGLOBAL resource = info ? LoadResource(module, info) : nullptr;
   const void* bytes = resource ? LockResource(resource) : nullptr;
   const std::uint32_t length = bytes ? SizeofResource(module, info) : 0;
-  const std::uint8_t size[4] = {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
-                                static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+  std::uint8_t size[4];
+  PutLE32(size, length);
   stream.WriteBuffer(size, sizeof size);
   if (length > 0) stream.WriteBuffer(bytes, length);
   stream.SetPosition(0);

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+#include "ui/Bytes.h"
+
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
@@ -10,19 +12,6 @@ constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kRgb = 0;        // BI_RGB
 constexpr std::uint32_t kBitFields = 3;  // BI_BITFIELDS
-
-std::uint16_t GetU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
-std::uint32_t GetU32(const std::uint8_t* p) {
-  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
 
 bool IsHeaderSize(std::uint32_t size) {
   return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 ||
@@ -35,7 +24,7 @@ TBmpImage DecodeAt(std::span<const std::uint8_t> bytes, std::size_t offset, std:
   const std::uint8_t* data = bytes.data();
   const std::size_t size = bytes.size();
   if (size < offset + 4) throw EInvalidGraphic("Bitmap header is truncated");
-  const std::uint32_t headerSize = GetU32(data + offset);
+  const std::uint32_t headerSize = GetLE32(data + offset);
   if (!IsHeaderSize(headerSize)) throw EInvalidGraphic("Unsupported bitmap header");
   if (size - offset < headerSize) throw EInvalidGraphic("Bitmap header is truncated");
   const std::uint8_t* h = data + offset;
@@ -45,16 +34,16 @@ TBmpImage DecodeAt(std::span<const std::uint8_t> bytes, std::size_t offset, std:
   std::int64_t width, height;
   std::uint32_t compression = kRgb, colorsUsed = 0;
   if (core) {
-    width = GetU16(h + 4);
-    height = GetU16(h + 6);
-    image.BitsPerPixel = GetU16(h + 10);
+    width = GetLE16(h + 4);
+    height = GetLE16(h + 6);
+    image.BitsPerPixel = GetLE16(h + 10);
   } else {
-    width = static_cast<std::int32_t>(GetU32(h + 4));
-    height = static_cast<std::int32_t>(GetU32(h + 8));
-    image.BitsPerPixel = GetU16(h + 14);
-    compression = GetU32(h + 16);
-    image.PixelsPerMetre = static_cast<std::int32_t>(GetU32(h + 24));
-    colorsUsed = GetU32(h + 32);
+    width = static_cast<std::int32_t>(GetLE32(h + 4));
+    height = static_cast<std::int32_t>(GetLE32(h + 8));
+    image.BitsPerPixel = GetLE16(h + 14);
+    compression = GetLE32(h + 16);
+    image.PixelsPerMetre = static_cast<std::int32_t>(GetLE32(h + 24));
+    colorsUsed = GetLE32(h + 32);
   }
   const int bits = image.BitsPerPixel;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
@@ -73,7 +62,7 @@ TBmpImage DecodeAt(std::span<const std::uint8_t> bytes, std::size_t offset, std:
     if (headerSize == kInfoHeaderSize) table += 12;
     if (size < masks + 12) throw EInvalidGraphic("Bitmap header is truncated");
     image.BitFields = true;
-    for (std::size_t i = 0; i < 3; ++i) image.Masks[i] = GetU32(data + masks + 4 * i);
+    for (std::size_t i = 0; i < 3; ++i) image.Masks[i] = GetLE32(data + masks + 4 * i);
   }
 
   const std::uint64_t entrySize = core ? 3 : 4;
@@ -114,7 +103,7 @@ std::size_t BmpRowBytes(int width, int bitsPerPixel) {
 
 TBmpFileHeader DecodeBmpFileHeader(std::span<const std::uint8_t> file) {
   if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M') throw EInvalidGraphic("Not a bitmap file");
-  return TBmpFileHeader{GetU32(file.data() + 2), GetU32(file.data() + 10)};
+  return TBmpFileHeader{GetLE32(file.data() + 2), GetLE32(file.data() + 10)};
 }
 
 TBmpImage DecodeBmp(std::span<const std::uint8_t> file) {
@@ -136,23 +125,23 @@ std::vector<std::uint8_t> EncodeBmp(const TBmpImage& image) {
   // File header
   out.push_back('B');
   out.push_back('M');
-  PutU32(out, static_cast<std::uint32_t>(offset + pixelBytes));
-  PutU32(out, 0);  // reserved
-  PutU32(out, static_cast<std::uint32_t>(offset));
+  AppendLE32(out, static_cast<std::uint32_t>(offset + pixelBytes));
+  AppendLE32(out, 0);  // reserved
+  AppendLE32(out, static_cast<std::uint32_t>(offset));
   // Information header; a positive height: rows bottom-up
-  PutU32(out, kInfoHeaderSize);
-  PutU32(out, static_cast<std::uint32_t>(image.Width));
-  PutU32(out, static_cast<std::uint32_t>(image.Height));
-  PutU16(out, 1);  // planes
-  PutU16(out, static_cast<std::uint32_t>(image.BitsPerPixel));
-  PutU32(out, image.BitFields ? kBitFields : kRgb);
-  PutU32(out, static_cast<std::uint32_t>(pixelBytes));
-  PutU32(out, static_cast<std::uint32_t>(image.PixelsPerMetre));
-  PutU32(out, static_cast<std::uint32_t>(image.PixelsPerMetre));
-  PutU32(out, static_cast<std::uint32_t>(image.Palette.size()));  // colours used
-  PutU32(out, 0);                                                 // important colours
+  AppendLE32(out, kInfoHeaderSize);
+  AppendLE32(out, static_cast<std::uint32_t>(image.Width));
+  AppendLE32(out, static_cast<std::uint32_t>(image.Height));
+  AppendLE16(out, 1);  // planes
+  AppendLE16(out, static_cast<std::uint32_t>(image.BitsPerPixel));
+  AppendLE32(out, image.BitFields ? kBitFields : kRgb);
+  AppendLE32(out, static_cast<std::uint32_t>(pixelBytes));
+  AppendLE32(out, static_cast<std::uint32_t>(image.PixelsPerMetre));
+  AppendLE32(out, static_cast<std::uint32_t>(image.PixelsPerMetre));
+  AppendLE32(out, static_cast<std::uint32_t>(image.Palette.size()));  // colours used
+  AppendLE32(out, 0);                                                 // important colours
   if (image.BitFields)
-    for (const std::uint32_t mask : image.Masks) PutU32(out, mask);
+    for (const std::uint32_t mask : image.Masks) AppendLE32(out, mask);
   for (const TBmpColour& c : image.Palette) {
     out.push_back(c.Blue);
     out.push_back(c.Green);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "ui/Bytes.h"
 #include "ui/Exception.h"
 #include "ui/Gdi.h"
 
@@ -32,7 +33,7 @@ std::vector<std::uint32_t> ReadPixels32(const TBitmap& bitmap) {
     const std::uint8_t* row = copy.ScanLine(y);
     for (int x = 0; x < copy.Width(); ++x) {
       const std::uint8_t* p = row + 4 * x;
-      pixels.push_back(p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+      pixels.push_back(GetLE32(p));
     }
   }
   return pixels;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "skin/data/LzhTree.h"
+#include "ui/Bytes.h"
 #include "ui/Stream.h"
 
 namespace {
@@ -123,7 +124,7 @@ bool TLZH::UnpackStream(TStream& input, TStream& output) {
   output.SetPosition(0);
   std::uint8_t field[4];
   if (input.Read(field, 4) != 4) return false;
-  const std::uint32_t size = field[0] | field[1] << 8 | field[2] << 16 | static_cast<std::uint32_t>(field[3]) << 24;
+  const std::uint32_t size = GetLE32(field);
   const std::int64_t stream = input.Size() - 4;
   if (size > kMaxBytesPerStreamByte * static_cast<std::uint64_t>(stream)) return false;
   Unpack(

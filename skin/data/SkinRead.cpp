@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/Lzh.h"
+#include "ui/Bytes.h"
 #include "ui/ShowMessage.h"
 #include "ui/StrUtils.h"
 
@@ -10,9 +11,6 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 16;
 
-std::int32_t Int32At(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 }  // namespace
 
@@ -38,8 +36,8 @@ bool TSkinReader::ReadSkinPackage(TStream& packed) {
   const std::uint8_t* bytes = unpacked.Memory();
   const auto total = static_cast<std::uint64_t>(unpacked.Size());
   if (total < kHeaderSize) return false;
-  const std::int32_t version = Int32At(bytes);
-  const std::int32_t namesSize = Int32At(bytes + 4);
+  const std::int32_t version = GetLE32Signed(bytes);
+  const std::int32_t namesSize = GetLE32Signed(bytes + 4);
   const int extra = SkinPackageExtraSize(version);
   if (extra < 0) {
     ShowMessage("This is Older Skin File\rPlease update to new version !");
@@ -59,7 +57,7 @@ bool TSkinReader::ReadSkinPackage(TStream& packed) {
   std::array<std::int32_t, kMaxEntries> sizes{};
   std::uint64_t sum = 0;
   for (int i = 0; i < count; ++i) {
-    sizes[static_cast<std::size_t>(i)] = Int32At(bytes + sizesAt + 4 * static_cast<std::uint64_t>(i));
+    sizes[static_cast<std::size_t>(i)] = GetLE32Signed(bytes + sizesAt + 4 * static_cast<std::uint64_t>(i));
     if (sizes[static_cast<std::size_t>(i)] < 0) return false;
     sum += static_cast<std::uint64_t>(sizes[static_cast<std::size_t>(i)]);
   }

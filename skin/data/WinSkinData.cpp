@@ -8,6 +8,7 @@
 #include "skin/data/SkinUtil.h"
 #include "skin/data/WinSkinIni.h"
 #include "skin/window/SkinManage.h"
+#include "ui/Bytes.h"
 #include "ui/Form.h"
 #include "ui/TypInfo.h"
 
@@ -168,8 +169,7 @@ void TSkinData::DefineProperties(TFiler& filer) {
 void TSkinData::ReadSkinStream(TStream& stream) {
   std::uint8_t size[4];
   stream.ReadBuffer(size, sizeof size);
-  const auto length = static_cast<std::int32_t>(size[0] | size[1] << 8 | size[2] << 16 |
-                                                 static_cast<std::uint32_t>(size[3]) << 24);
+  const std::int32_t length = GetLE32Signed(size);
   if (length <= 0) return;
   // A length beyond the stored bytes cannot be read; it is not allocated.
   if (length > stream.Size() - stream.Position()) throw EReadError();

@@ -16,6 +16,7 @@
 
 #include "skin/data/SkinRead.h"
 #include "skin/data/WinSkinData.h"
+#include "ui/Bytes.h"
 #include "ui/Stream.h"
 
 namespace {
@@ -87,8 +88,7 @@ std::int32_t PackageVersion(TMemoryStream& packed) {
   if (!TSkinReader().UnpackStream(packed, unpacked)) return 0;
   unpacked.SetPosition(0);
   if (unpacked.Read(bytes, 4) != 4) return 0;
-  return static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                   static_cast<std::uint32_t>(bytes[3]) << 24);
+  return GetLE32Signed(bytes);
 }
 
 std::string Report(const std::string& path, bool& loaded) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "skin/data/LzhTree.h"
+#include "ui/Bytes.h"
 #include "ui/Exception.h"
 
 namespace {
@@ -220,8 +221,8 @@ void TPacker::Run() {
 std::vector<std::uint8_t> LzhPack(std::span<const std::uint8_t> data) {
   if (data.size() > 0xFFFFFFFFu) throw Exception("LZH : data of 4 GiB or more cannot be packed");
   const auto size = static_cast<std::uint32_t>(data.size());
-  std::vector<std::uint8_t> out = {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                   static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+  std::vector<std::uint8_t> out;
+  AppendLE32(out, size);
   out.reserve(4 + data.size() / 2);
   auto packer = std::make_unique<TPacker>(data, out);
   packer->Run();

@@ -3,14 +3,11 @@
 #include <set>
 
 #include "skin/data/SkinRead.h"
+#include "ui/Bytes.h"
 #include "ui/Exception.h"
 #include "ui/StrUtils.h"
 
 namespace {
-
-void PutInt32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
 
 void CheckEntries(const std::vector<TSkinEntry>& entries) {
   if (entries.size() > static_cast<std::size_t>(TSkinReader::kMaxEntries)) {
@@ -48,13 +45,13 @@ std::vector<std::uint8_t> WriteSkinPackage(const std::vector<TSkinEntry>& entrie
 
   std::vector<std::uint8_t> out;
   out.reserve(static_cast<std::size_t>(total));
-  PutInt32(out, static_cast<std::uint32_t>(version));
-  PutInt32(out, static_cast<std::uint32_t>(names.size()));
-  PutInt32(out, 0);
-  PutInt32(out, 0);
+  AppendLE32(out, static_cast<std::uint32_t>(version));
+  AppendLE32(out, static_cast<std::uint32_t>(names.size()));
+  AppendLE32(out, 0);
+  AppendLE32(out, 0);
   out.resize(out.size() + static_cast<std::size_t>(extra), 0);
   out.insert(out.end(), names.begin(), names.end());
-  for (const TSkinEntry& entry : entries) PutInt32(out, static_cast<std::uint32_t>(entry.Data.size()));
+  for (const TSkinEntry& entry : entries) AppendLE32(out, static_cast<std::uint32_t>(entry.Data.size()));
   for (const TSkinEntry& entry : entries) out.insert(out.end(), entry.Data.begin(), entry.Data.end());
   return out;
 }
