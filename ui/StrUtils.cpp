@@ -16,16 +16,26 @@ bool IsDoubleByte(char lead, char trail) {
 }
 #endif
 
-std::string AsciiLowerCase(std::string_view text) {
+namespace {
+
+// Moves the single-byte letters first..last by (to - first), stepping over
+// double-byte characters whole.
+std::string ShiftAsciiLetters(std::string_view text, char first, char last, char to) {
   std::string result(text);
   for (std::size_t i = 0; i < result.size(); ++i) {
     if (i + 1 < result.size() && IsDoubleByte(result[i], result[i + 1]))
       ++i;
-    else if (result[i] >= 'A' && result[i] <= 'Z')
-      result[i] = static_cast<char>(result[i] - 'A' + 'a');
+    else if (result[i] >= first && result[i] <= last)
+      result[i] = static_cast<char>(result[i] - first + to);
   }
   return result;
 }
+
+}  // namespace
+
+std::string AsciiLowerCase(std::string_view text) { return ShiftAsciiLetters(text, 'A', 'Z', 'a'); }
+
+std::string AsciiUpperCase(std::string_view text) { return ShiftAsciiLetters(text, 'a', 'z', 'A'); }
 
 std::string_view Trim(std::string_view text) {
   auto control = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };

@@ -14,6 +14,8 @@ bool IsDoubleByte(char lead, char trail);
 // A to Z become a to z; every other byte stays, including both bytes of a
 // double-byte character (a GBK trail byte may lie in A to Z).
 std::string AsciiLowerCase(std::string_view text);
+// The same for a to z, which become A to Z.
+std::string AsciiUpperCase(std::string_view text);
 // Removes leading and trailing bytes of value 0x20 or less.
 std::string_view Trim(std::string_view text);
 // Empty after trimming.

@@ -33,18 +33,6 @@ std::string_view Extension(std::string_view name) {
   return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
 
-// a to z become A to Z; both bytes of a double-byte character stay.
-std::string AsciiUpperCase(std::string_view text) {
-  std::string result(text);
-  for (std::size_t i = 0; i < result.size(); ++i) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(result[i])))
-      ++i;
-    else if (result[i] >= 'a' && result[i] <= 'z')
-      result[i] = static_cast<char>(result[i] - 'a' + 'A');
-  }
-  return result;
-}
-
 // Sections whose names start with BUTTON but that are not title buttons.
 bool IsControlButtonSection(const std::string& upper) {
   return upper == "BUTTON" || upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX";

@@ -2,25 +2,30 @@
 
 #include <gtest/gtest.h>
 
-TEST(StrUtils, LowerCasesAsciiOnlyAndTrimsControlBytes) {
+TEST(StrUtils, ChangesTheCaseOfAsciiLettersOnlyAndTrimsControlBytes) {
   const struct {
     const char* text;
     const char* lower;
+    const char* upper;
   } cases[] = {
       // 0xC4 0xDA is a double-byte character whose bytes must not change.
-      {"A.TXT\xC4\xDA", "a.txt\xC4\xDA"},
-      // A trail byte in A to Z is part of its character and stays ...
-      {"\x81\x41", "\x81\x41"},
-      {".\xB0\x5A\xB0\x41", ".\xB0\x5A\xB0\x41"},
-      // ... and the letter after the character is lower-cased.
-      {"\xB0\x41\x42", "\xB0\x41\x62"},
-      {"\xB0\xA1X", "\xB0\xA1x"},
+      {"A.TXT\xC4\xDA", "a.txt\xC4\xDA", "A.TXT\xC4\xDA"},
+      // A trail byte among the letters is part of its character and stays ...
+      {"\x81\x41", "\x81\x41", "\x81\x41"},
+      {".\xB0\x5A\xB0\x41", ".\xB0\x5A\xB0\x41", ".\xB0\x5A\xB0\x41"},
+      {"\x81\x61", "\x81\x61", "\x81\x61"},
+      // ... and the letter after the character changes.
+      {"\xB0\x41\x42", "\xB0\x41\x62", "\xB0\x41\x42"},
+      {"\xB0\xA1X", "\xB0\xA1x", "\xB0\xA1X"},
       // A lead byte at the end pairs with nothing.
-      {"Z\xB0", "z\xB0"},
-      {"[Buttons]", "[buttons]"},
-      {"", ""},
+      {"Z\xB0", "z\xB0", "Z\xB0"},
+      {"[Buttons]", "[buttons]", "[BUTTONS]"},
+      {"", "", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(AsciiLowerCase(c.text), c.lower) << c.text;
+  for (const auto& c : cases) {
+    EXPECT_EQ(AsciiLowerCase(c.text), c.lower) << c.text;
+    EXPECT_EQ(AsciiUpperCase(c.text), c.upper) << c.text;
+  }
   EXPECT_EQ(Trim("\t\r\n x y \x01"), "x y");
   EXPECT_TRUE(IsBlank(" \x1F\t"));
   EXPECT_FALSE(IsBlank(" \x21 "));
