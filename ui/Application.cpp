@@ -31,18 +31,6 @@ void TApplication::Run() {
   }
 }
 
-void TApplication::ProcessMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      FTerminated = true;
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 void TApplication::Terminate() { PostQuitMessage(0); }
 
 void TApplication::HandleException() noexcept {

@@ -27,8 +27,6 @@ class TApplication : public TComponent {
 
   // Shows the main form and handles messages until Terminate.
   void Run();
-  // Handles the messages waiting in the queue, then returns.
-  void ProcessMessages();
   // Ends the message loop (the main form was closed).
   void Terminate();
   bool Terminated() const { return FTerminated; }
@@ -36,7 +34,6 @@ class TApplication : public TComponent {
   // The caption of the application's message boxes: by default the
   // executable's file name without its extension.
   const std::string& Title() const { return FTitle; }
-  void SetTitle(const std::string& title) { FTitle = title; }
 
   // Shows the error box for the exception being handled; call it in a
   // catch block.

@@ -35,9 +35,7 @@ class TGdiObject {
 
 using TBitmapHandle = TGdiObject<HBITMAP>;
 using TBrushHandle = TGdiObject<HBRUSH>;
-using TPenHandle = TGdiObject<HPEN>;
 using TFontHandle = TGdiObject<HFONT>;
-using TRegionHandle = TGdiObject<HRGN>;
 
 // A memory device context compatible with the screen (or with the given
 // context), deleted by the destructor.
