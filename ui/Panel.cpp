@@ -49,7 +49,7 @@ void DrawBevel(HDC dc, RECT& rect, TBevelCut cut, int width, TColor face) {
 
 }  // namespace
 
-const TClassInfo TCustomPanel::ClassInfo{"TCustomPanel", &TWinControl::ClassInfo, {}};
+QV_CLASS_INFO(TCustomPanel, {});
 
 const TPropInfo TPanel::Published[] = {
     Prop<TTypeKind::String, &TControl::Caption, &TControl::SetCaption>("Caption"),
@@ -59,7 +59,7 @@ const TPropInfo TPanel::Published[] = {
                                                                                          kBevelCutNames),
     Prop<TTypeKind::Integer, &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth>("BevelWidth"),
 };
-const TClassInfo TPanel::ClassInfo{"TPanel", &TCustomPanel::ClassInfo, Published};
+QV_CLASS_INFO(TPanel, Published);
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
   SetColor(SystemColor(COLOR_BTNFACE));
