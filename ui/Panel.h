@@ -27,6 +27,7 @@ class TCustomPanel : public TWinControl {
  private:
   void BevelsChanged();
   void WMPaint(TMessage& message);
+  void PaintTo(HDC dc);
   void CMTextChanged(TMessage& message);
 
   TBevelCut FBevelInner = TBevelCut::bvNone;
