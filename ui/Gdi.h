@@ -36,6 +36,7 @@ class TGdiObject {
 using TBitmapHandle = TGdiObject<HBITMAP>;
 using TBrushHandle = TGdiObject<HBRUSH>;
 using TFontHandle = TGdiObject<HFONT>;
+using TRegionHandle = TGdiObject<HRGN>;
 
 // A memory device context compatible with the screen (or with the given
 // context), deleted by the destructor.
