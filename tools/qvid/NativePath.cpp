@@ -1,9 +1,13 @@
 #include "tools/qvid/NativePath.h"
 
+#include <vector>
+
 #ifdef _WIN32
 #include <windows.h>
 
 #include "ui/CodePage.h"
+#else
+#include "ui/FileNames.h"
 #endif
 
 namespace {
@@ -28,17 +32,29 @@ TNativePath PathFromListLine(std::string_view line) {
   return path.Exact ? std::move(path.Text) : CodePageToWide(line, CP_ACP).Text;
 }
 
-TNativePath PathFromSystemCodePage(const std::string& path) { return CodePageToWide(path, CP_ACP).Text; }
-
 TNativePath PathFromAscii(std::string_view text) { return TNativePath(text.begin(), text.end()); }
+
+TNativePath ProgramFolder() {
+  // GetModuleFileNameW cuts the path to the buffer; grow until it fits.
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) {
+      const TNativePath path(buffer.data(), n);
+      return path.substr(0, path.size() - FileNamePart(path).size());
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
 
 #else
 
 std::string PathToUtf8(const TNativePath& path) { return path; }
 std::string PathToSystemCodePage(const TNativePath& path) { return path; }
 TNativePath PathFromListLine(std::string_view line) { return TNativePath(line); }
-TNativePath PathFromSystemCodePage(const std::string& path) { return path; }
 TNativePath PathFromAscii(std::string_view text) { return TNativePath(text); }
+TNativePath ProgramFolder() { return ExtractFilePath(ExecutablePath()); }
 
 #endif
 

@@ -19,10 +19,12 @@ std::string PathToSystemCodePage(const TNativePath& path);
 // A line of a list of paths: elsewhere its bytes; on Windows UTF-8, or the
 // system code page when the line is not valid UTF-8.
 TNativePath PathFromListLine(std::string_view line);
-// A path in the system's 8-bit code page.
-TNativePath PathFromSystemCodePage(const std::string& path);
 // An ASCII text (an option, "-") as a path.
 TNativePath PathFromAscii(std::string_view text);
+
+// The folder of the running program, with its trailing delimiter; empty
+// when the system cannot tell it.
+TNativePath ProgramFolder();
 
 // The part after the last folder delimiter.
 TNativePath FileNamePart(const TNativePath& path);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "filetype/ExtDatabase.h"
 #include "filetype/ExtDatabaseImage.h"
 #include "filetype/Identify.h"
 #include "tools/common/Console.h"
@@ -84,13 +83,19 @@ class TQvid {
   int FStatus = 0;
 };
 
+// The database, or none when it cannot be loaded (the error is shown). A
+// path that is not a file is refused before it is opened, as any other.
 std::unique_ptr<TExtDatabaseImage> LoadDatabase(const TNativePath& path) {
-  try {
-    return std::make_unique<TExtDatabaseImage>(path);
-  } catch (const EInOutError& e) {
-    std::fprintf(stderr, "qvid: database %s: %s\n", PathToUtf8(path).c_str(), FileErrorText(e.ErrorCode()).c_str());
-    return nullptr;
+  std::string error = ProbePath(path).Error;
+  if (error.empty()) {
+    try {
+      return std::make_unique<TExtDatabaseImage>(path);
+    } catch (const EInOutError& e) {
+      error = FileErrorText(e.ErrorCode());
+    }
   }
+  std::fprintf(stderr, "qvid: database %s: %s\n", PathToUtf8(path).c_str(), error.c_str());
+  return nullptr;
 }
 
 int Run(const std::vector<TNativePath>& args) {
@@ -103,7 +108,7 @@ int Run(const std::vector<TNativePath>& args) {
     std::fputs(kQvidUsage, stdout);
     return 0;
   }
-  const auto database = LoadDatabase(options->Database.value_or(PathFromSystemCodePage(ExtDatabasePath())));
+  const auto database = LoadDatabase(options->Database.value_or(ProgramFolder() + PathFromAscii("ext.dat")));
   if (!database) return 2;
   // Lists are opened before anything is examined: a list that cannot be
   // read is bad usage.
