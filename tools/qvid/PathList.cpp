@@ -45,6 +45,9 @@ bool TPathList::Next(TNativePath& path) {
     }
     line += static_cast<char>(c);
   }
+  // Editors that save UTF-8 often begin the file with a byte-order mark.
+  if (FFirstLine && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+  FFirstLine = false;
   path = PathFromListLine(line);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A list of paths that qvid -f reads: one path per line, from a file or from
-// standard input ("-"). Lines end with LF or CR LF; empty lines are skipped.
+// standard input ("-"). Lines end with LF or CR LF; empty lines are skipped,
+// and so is a UTF-8 byte-order mark at the start.
 // Lines are read as they come, and the verdicts printed so far are flushed
 // before each line of standard input is read, so that qvid reports each path
 // while the program writing the list is still at work.
@@ -25,5 +26,6 @@ class TPathList {
  private:
   std::FILE* FFile = nullptr;
   bool FOwned = false;
+  bool FFirstLine = true;
   std::string FError;
 };
