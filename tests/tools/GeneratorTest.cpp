@@ -249,7 +249,8 @@ TEST(Generator, FilesMagicGivesSignaturesToTheTypesItNames) {
                                    u8"application/pe\tPE 程序\n"
                                    u8"application/x-loose\t松散类型\n"
                                    u8"application/x-short\t短类型\n"
-                                   u8".fbx\tFBX 模型\n"));
+                                   u8".fbx\tFBX 模型\n"
+                                   u8".alz\tALZip 归档\n"));
   magic.Rules = {
       Rule(0, "KNWN", "image/x-known-alias"),                     // an alias of a MIME-info type
       Rule(0, "\0asm"s, "application/wasm", {".wasm", ".kn"}),    // .kn stays MIME-info's
@@ -259,10 +260,12 @@ TEST(Generator, FilesMagicGivesSignaturesToTheTypesItNames) {
       Rule(0, "MZ", "application/pe", {".dll", ".sys"}, false),   // joins MIME-info's MZ
       Rule(0, "LOOSE", "application/x-loose", {".lo"}, false),    // nothing to join
       Rule(0, "SH", "application/x-short", {".sh2"}),             // too short to stand alone
+      Rule(0, "ALZ\1", "", {".alz"}),                             // an extension of MIME-info's
   };
   const TGenerated generated = GenerateRecords(
       Types(Type("image/x-known", "<alias type='image/x-known-alias'/><glob pattern='*.kn'/>") +
-            Type("application/x-exe", "<glob pattern='*.exe'/>" + Magic(StringMatch("MZ")))),
+            Type("application/x-exe", "<glob pattern='*.exe'/>" + Magic(StringMatch("MZ"))) +
+            Type("application/x-alz", "<glob pattern='*.alz'/>")),
       magic, {});
   const auto& records = generated.Records;
   EXPECT_EQ(Signature(Keyed(records, ".kn")), "0:KNWN");
@@ -278,7 +281,10 @@ TEST(Generator, FilesMagicGivesSignaturesToTheTypesItNames) {
   // little to stand alone.
   EXPECT_EQ(Keyed(records, ".lo").SignLen, 0);
   EXPECT_EQ(Keyed(records, ".sh2").SignLen, 0);
-  EXPECT_EQ(Keys(Signatures(records)), (std::vector<std::string>{".fbx", ".kn", ".wasm", "*exe"}));
+  // A type whose extensions MIME-info claims names a group of its own.
+  EXPECT_EQ(Keyed(records, "*alz").Desc.Str(), " ALZip 归档");
+  EXPECT_EQ(Keyed(records, ".alz").Desc.Str(), "application/x-alz");
+  EXPECT_EQ(Keys(Signatures(records)), (std::vector<std::string>{".fbx", ".kn", ".wasm", "*alz", "*exe"}));
   for (const char* key : {".un", ".scr"}) {
     EXPECT_TRUE(std::none_of(records.begin(), records.end(), [&](const TExtRecord& r) { return r.Ext.Str() == key; }))
         << key;

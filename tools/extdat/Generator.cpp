@@ -291,7 +291,8 @@ struct TSources {
   // extensions MIME-info alone gives), else the rule's own type (one for
   // each MIME type, or for each first extension of rules without one) when
   // the names table names it; -1 when not. The extensions of an own type are
-  // those of its rules that MIME-info does not claim.
+  // those of its rules that MIME-info does not claim: where MIME-info claims
+  // one, it may well be for another format.
   int MagicType(const TMagicRule& rule) {
     const std::string name = !rule.Mime.empty() ? rule.Mime : rule.Extensions.empty() ? "" : rule.Extensions[0];
     auto known = ByName.find(name);
@@ -308,7 +309,7 @@ struct TSources {
         }
         return -1;
       }
-      known = ByName.emplace(name, AddType(rule.Mime, named->second)).first;
+      known = ByName.emplace(name, AddType(name, named->second)).first;
     }
     const int type = known->second;
     if (static_cast<std::size_t>(type) < MimeTypes) return Infos[static_cast<std::size_t>(type)].IsText ? -1 : type;
