@@ -12,16 +12,9 @@ namespace {
 constexpr std::int64_t kHeader = static_cast<std::int64_t>(kFileHeaderSize);
 constexpr std::size_t kSignMax = kSignCapacity;
 
-// Bytes that an alternative compares at consecutive fixed offsets.
-struct TBlock {
-  std::int64_t Offset = 0;
-  std::string Bytes;
-  int Depth = 0;  // nesting level of the deepest match that contributes
-};
-
 // The bytes of one match that are compared exactly: all of them, or the
 // runs whose mask bytes are 0xFF.
-void AddPieces(const TMagicMatch& match, int depth, std::vector<TBlock>& pieces) {
+void AddPieces(const TMagicMatch& match, int depth, std::vector<TMagicPiece>& pieces) {
   if (match.Mask.empty()) {
     pieces.push_back({match.RangeStart, match.Value, depth});
     return;
@@ -41,12 +34,12 @@ void AddPieces(const TMagicMatch& match, int depth, std::vector<TBlock>& pieces)
 
 // Joins pieces that touch or overlap into blocks. False when two pieces
 // demand different bytes at one offset: that alternative never matches.
-bool MergePieces(std::vector<TBlock> pieces, std::vector<TBlock>& blocks) {
+bool MergePieces(std::vector<TMagicPiece> pieces, std::vector<TMagicPiece>& blocks) {
   std::stable_sort(pieces.begin(), pieces.end(),
-                   [](const TBlock& a, const TBlock& b) { return a.Offset < b.Offset; });
-  for (TBlock& piece : pieces) {
+                   [](const TMagicPiece& a, const TMagicPiece& b) { return a.Offset < b.Offset; });
+  for (TMagicPiece& piece : pieces) {
     if (!blocks.empty()) {
-      TBlock& last = blocks.back();
+      TMagicPiece& last = blocks.back();
       const std::int64_t shift = piece.Offset - last.Offset;
       if (shift <= static_cast<std::int64_t>(last.Bytes.size())) {
         const auto at = static_cast<std::size_t>(shift);
@@ -63,33 +56,16 @@ bool MergePieces(std::vector<TBlock> pieces, std::vector<TBlock>& blocks) {
 }
 
 // Adds one candidate for every path from match down to a leaf.
-void AddAlternatives(const TMagicMatch& match, int depth, std::vector<TBlock> pieces, int type, int priority,
+void AddAlternatives(const TMagicMatch& match, int depth, std::vector<TMagicPiece> pieces, int type, int priority,
                      std::vector<TSignatureCandidate>& out) {
   AddPieces(match, depth, pieces);
   if (!match.Children.empty()) {
     for (const TMagicMatch& child : match.Children) AddAlternatives(child, depth + 1, pieces, type, priority, out);
     return;
   }
-  std::vector<TBlock> blocks;
-  if (!MergePieces(std::move(pieces), blocks)) return;
-  TSignatureCandidate candidate;
-  candidate.Type = type;
-  candidate.Priority = priority;
-  std::tuple<std::size_t, std::size_t, int> best{0, 0, 0};
-  for (TBlock& block : blocks) {
-    candidate.Strength += static_cast<int>(std::min<std::size_t>(block.Bytes.size(), 0xFFFF));
-    if (block.Offset >= kHeader) continue;
-    block.Bytes.resize(std::min<std::size_t>(block.Bytes.size(), static_cast<std::size_t>(kHeader - block.Offset)));
-    const std::string_view head = std::string_view(block.Bytes).substr(0, kSignMax);
-    const std::tuple<std::size_t, std::size_t, int> score{NonZeroBytes(head), head.size(), block.Depth};
-    if (score > best) {
-      best = score;
-      candidate.Offset = block.Offset;
-      candidate.Bytes = block.Bytes;
-      candidate.Depth = block.Depth;
-    }
-  }
-  if (!candidate.Bytes.empty()) out.push_back(std::move(candidate));
+  const std::optional<TBestRun> best = BestRun(std::move(pieces));
+  if (!best) return;
+  out.push_back({type, priority, best->Strength, best->Run.Offset, best->Run.Bytes, best->Run.Depth});
 }
 
 // How many types other than self have a candidate that holds bytes at
@@ -108,6 +84,32 @@ std::size_t SharedBy(const std::vector<TSignatureCandidate>& all, int self, std:
     }
   }
   return types.size();
+}
+
+}  // namespace
+
+std::optional<TBestRun> BestRun(std::vector<TMagicPiece> pieces) {
+  std::vector<TMagicPiece> blocks;
+  if (!MergePieces(std::move(pieces), blocks)) return std::nullopt;
+  TBestRun best;
+  best.Blocks = blocks.size();
+  std::tuple<std::size_t, std::size_t, int> bestScore{0, 0, 0};
+  for (TMagicPiece& block : blocks) {
+    best.Strength += static_cast<int>(std::min<std::size_t>(block.Bytes.size(), 0xFFFF));
+    if (block.Offset < 0 || block.Offset >= kHeader) continue;
+    const auto room = static_cast<std::size_t>(kHeader - block.Offset);
+    const bool cut = block.Bytes.size() > room;
+    block.Bytes.resize(std::min(block.Bytes.size(), room));
+    const std::string_view head = std::string_view(block.Bytes).substr(0, kSignMax);
+    const std::tuple<std::size_t, std::size_t, int> score{NonZeroBytes(head), head.size(), block.Depth};
+    if (score > bestScore) {
+      bestScore = score;
+      best.Run = block;
+      best.Cut = cut;
+    }
+  }
+  if (best.Run.Bytes.empty()) return std::nullopt;
+  return best;
 }
 
 void CutToSignatures(std::vector<TSignatureCandidate>& candidates) {
@@ -135,8 +137,6 @@ void CutToSignatures(std::vector<TSignatureCandidate>& candidates) {
   }
 }
 
-}  // namespace
-
 std::size_t NonZeroBytes(std::string_view bytes) {
   return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) { return c != '\0'; }));
 }
@@ -150,6 +150,5 @@ std::vector<TSignatureCandidate> MagicSignatures(const std::vector<TMimeType>& t
       }
     }
   }
-  CutToSignatures(candidates);
   return candidates;
 }
