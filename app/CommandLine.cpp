@@ -24,30 +24,21 @@ class TArgv {
   LPWSTR* FArgs;
 };
 
-std::string ToSystemCodePage(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string converted(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, converted.data(), size, nullptr, nullptr);
-  converted.resize(static_cast<std::size_t>(size) - 1);
-  return converted;
-}
-
 }  // namespace
 
-TStringList CommandLinePaths(const wchar_t* commandLine) {
-  TStringList paths;
+std::vector<std::wstring> CommandLinePaths(const wchar_t* commandLine) {
+  std::vector<std::wstring> paths;
   // An empty command line would give the program's own path as argument 0.
   if (!commandLine || !*commandLine) return paths;
   const TArgv args(commandLine);
-  for (int i = 1; i < args.Count(); ++i) paths.Add(ToSystemCodePage(args[i]));
+  for (int i = 1; i < args.Count(); ++i) paths.emplace_back(args[i]);
   return paths;
 }
 
 void OpenCommandLineFiles(TForm_main& form, const wchar_t* commandLine) {
   try {
-    const TStringList paths = CommandLinePaths(commandLine);
-    if (paths.Count() > 0) form.AIFileDropPan1DragFile(form.AIFileDropPan1, &paths);
+    const std::vector<std::wstring> paths = CommandLinePaths(commandLine);
+    if (!paths.empty()) form.AIFileDropPan1->DropPaths(paths);
   } catch (...) {
     Application().HandleException();
   }

@@ -89,11 +89,17 @@ void TForm_main::FormCreate(TObject*) {
   Memo1->Lines()->Add("本软件收录了文件类型共" + std::to_string(count) + "种。");
 }
 
-void TForm_main::AIFileDropPan1DragFile(TComponent*, const TStrings* FileList) {
+void TForm_main::AIFileDropPan1DragFile(TComponent* Sender, const TStrings* FileList) {
   // The shell never drops nothing; should it, there is nothing to examine.
   if (FileList->Count() == 0) return;
   const std::string fileName = FileList->Get(0);
-  const TExtRecord verdict = IdentifyFile(fileName, TExtDatabaseFile(ExtDatabasePath()));
+  const TExtDatabaseFile database(ExtDatabasePath());
+  // The file is read through the exact name the panel keeps beside the list,
+  // so that a name the code page cannot spell is read all the same.
+  const auto* panel = dynamic_cast<const TAIFileDropPan*>(Sender);
+  const TExtRecord verdict = panel && panel->FileList() == FileList && !panel->ExactFileList().empty()
+                                 ? IdentifyFile(fileName, panel->ExactFileList()[0], database)
+                                 : IdentifyFile(fileName, database);
   const TStringList report{ExtractFileName(fileName), "", "扩展名：", verdict.Ext.Str(), "", "文件类型说明：",
                            verdict.Desc.Str()};
   Memo1->Lines()->Assign(report);

@@ -24,8 +24,9 @@ class TForm_main : public TForm {
   // database cannot be opened.
   void FormCreate(TObject* Sender);
   // Identifies the first dropped file and shows the verdict in seven lines.
-  // Errors of a database that exists but cannot be read leave the memo as
-  // it was and reach the caller.
+  // A list that is the sending panel's own is read through the exact names
+  // the panel keeps. Errors of a database that exists but cannot be read
+  // leave the memo as it was and reach the caller.
   void AIFileDropPan1DragFile(TComponent* Sender, const TStrings* FileList);
 
  protected:

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ui/CodePage.h"
 #include "ui/TypInfo.h"
 
 namespace {
@@ -61,16 +62,31 @@ void TAIFileDropPan::WndProc(TMessage& message) {
 }
 
 void TAIFileDropPan::WMDropFiles(TMessage& message) {
-  // The drop is released before the handler runs: it works with the list.
+  // The drop is released before the handler runs: it works with the lists.
   {
     const TDrop drop(reinterpret_cast<HDROP>(message.WParam));
     char buffer[256] = {};
     const UINT count = DragQueryFileA(drop.Get(), 0xFFFFFFFF, buffer, 255);
     FFileList.Clear();
+    FExactFileList.clear();
     for (UINT i = 0; i < count; ++i) {
       DragQueryFileA(drop.Get(), i, buffer, 255);
       FFileList.Add(std::string(buffer, strnlen(buffer, sizeof buffer)));
+      std::wstring exact(DragQueryFileW(drop.Get(), i, nullptr, 0), L'\0');
+      DragQueryFileW(drop.Get(), i, exact.data(), static_cast<UINT>(exact.size() + 1));
+      FExactFileList.push_back(std::move(exact));
     }
   }
+  DragFile();
+}
+
+void TAIFileDropPan::DropPaths(const std::vector<std::wstring>& paths) {
+  FFileList.Clear();
+  for (const std::wstring& path : paths) FFileList.Add(WideToCodePage(path, CP_ACP).Text);
+  FExactFileList = paths;
+  DragFile();
+}
+
+void TAIFileDropPan::DragFile() {
   if (FOnDragFile) FOnDragFile(this, &FFileList);
 }

@@ -1,5 +1,6 @@
 #include "filetype/ExtRecord.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ui/Bytes.h"
@@ -41,3 +42,19 @@ TExtRecordBytes EncodeExtRecord(const TExtRecord& record) {
 }
 
 std::string CutExt(std::string_view ext) { return std::string(ext.substr(0, 10)); }
+
+bool HasComparableSignature(const TExtRecord& record) {
+  const std::int64_t offset = record.HeadOffset;
+  const std::int64_t length = record.SignLen;
+  return length > 0 && offset >= 0 && length <= std::int64_t(kSignCapacity) &&
+         offset + length <= std::int64_t(kFileHeaderSize);
+}
+
+bool SignatureMatches(const TExtRecord& record, const TFileHeader& header) {
+  return HasComparableSignature(record) &&
+         std::equal(record.Sign.begin(), record.Sign.begin() + record.SignLen, header.begin() + record.HeadOffset);
+}
+
+bool DescMentions(const TExtRecord& record, std::string_view ext) {
+  return !ext.empty() && record.Desc.View().find(ext) != std::string_view::npos;
+}

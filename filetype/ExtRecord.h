@@ -64,3 +64,12 @@ using TExtRecordBytes = std::array<std::uint8_t, kExtRecordSize>;
 
 TExtRecord DecodeExtRecord(const std::uint8_t* bytes);  // kExtRecordSize bytes
 TExtRecordBytes EncodeExtRecord(const TExtRecord& record);  // padding zero
+
+// Whether the record takes part in content matching: it has a signature
+// (SignLen > 0) that lies within the 51-byte header and within its own 11
+// signature bytes. Records with any other bounds never match.
+bool HasComparableSignature(const TExtRecord& record);
+// Whether the record's signature lies at its place in the header.
+bool SignatureMatches(const TExtRecord& record, const TFileHeader& header);
+// Whether the record's description holds ext (not empty) as a run of bytes.
+bool DescMentions(const TExtRecord& record, std::string_view ext);

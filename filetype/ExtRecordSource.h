@@ -1,12 +1,25 @@
 #pragma once
 // Where matching and lookup take their records from: the database file, read
-// afresh on every scan (what the window does on each drop), or records loaded
-// once into memory (for a tool that examines many files in one run).
+// afresh on every scan (what the window does on each drop), records held in
+// memory, or the database file mapped once with its signatures indexed (for
+// a tool that examines many files in one run: ExtDatabaseImage.h).
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "filetype/ExtRecord.h"
+
+// The records that the extension lookup settles on for an extension
+// (lower-cased), reading in file order: Exact is the first record keyed by it
+// that has a signature (reading stops there), else the last record keyed by
+// it; Listed is the last record read whose description mentions it (the one
+// where reading stopped aside). Each counts as found only when its key is
+// not empty.
+struct TExtensionCandidates {
+  TExtRecord Exact;
+  TExtRecord Listed;
+};
 
 class TExtRecordSource {
  public:
@@ -16,6 +29,13 @@ class TExtRecordSource {
   virtual ~TExtRecordSource() = default;
   // Errors of reading the records reach the caller; a scan ends at the first.
   virtual void Scan(const TVisitor& visit) const = 0;
+
+  // Copies the first record whose signature lies at its place in the header
+  // into found and returns true; returns false, found untouched, when none
+  // does. This and FindExtension scan the records; a source may answer
+  // faster, with the same result.
+  virtual bool FindSignature(const TFileHeader& header, TExtRecord& found) const;
+  virtual TExtensionCandidates FindExtension(std::string_view lowerExt) const;
 };
 
 // The database file at a path, opened, scanned and closed by every Scan. A

@@ -1,11 +1,10 @@
 #include "filetype/Identify.h"
 
-#include <algorithm>
-
 #include "filetype/qenQuorvex.h"
+#include "ui/Exception.h"
+#include "ui/FileHandle.h"
 #include "ui/FileNames.h"
 #include "ui/StrUtils.h"
-#include "ui/Stream.h"
 
 #ifdef _WIN32
 #include "filetype/qenreg.h"
@@ -13,11 +12,45 @@
 
 namespace {
 
-// Reads exactly the header's size through a shared read-and-write open.
-bool ReadHeaderShared(const std::string& fileName, TFileHeader& header) {
+// First way: exactly the header's size through a shared read-and-write open.
+template <class TPath>
+bool ReadHeaderShared(const TPath& fileName, TFileHeader& header) {
   TFileHandle file;
   if (file.Open(fileName, TFileAccess::ReadWrite, TFileShare::DenyNone) != 0) return false;
   return file.Read(header.data(), header.size()) == std::ptrdiff_t(header.size());
+}
+
+// Second way: at most the header's size through an open for reading that
+// denies others write access; EInOutError when the file cannot be read.
+template <class TPath>
+void ReadHeaderDenyingWriters(const TPath& fileName, TFileHeader& header) {
+  TFileHandle file;
+  if (const int error = file.Open(fileName, TFileAccess::Read, TFileShare::DenyWrite)) throw EInOutError(error);
+  for (std::size_t done = 0; done < header.size();) {
+    const std::ptrdiff_t n = file.Read(header.data() + done, header.size() - done);
+    if (n < 0) throw EInOutError(file.Error());
+    if (n == 0) return;
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+template <class TPath>
+TFileHeader ReadHeader(const TPath& fileName) {
+  TFileHeader header{};
+  if (ReadHeaderShared(fileName, header)) return header;
+  header.fill(0);
+  ReadHeaderDenyingWriters(fileName, header);
+  return header;
+}
+
+// The header, or none when the file cannot be read.
+template <class TPath>
+std::optional<TFileHeader> TryReadHeader(const TPath& fileName) {
+  try {
+    return ReadHeader(fileName);
+  } catch (...) {
+    return std::nullopt;
+  }
 }
 
 std::string Describe(const TTypeDescLookup& typeDesc, const std::string& ext) {
@@ -25,14 +58,14 @@ std::string Describe(const TTypeDescLookup& typeDesc, const std::string& ext) {
 }
 
 // Stage 1: the content signature. Any error keeps the verdict as it stood.
-void MatchContent(const std::string& fileName, const TExtRecordSource& database, TFileHeader& header,
-                  TExtRecord& verdict) {
+void MatchContent(const std::string& fileName, const TExtRecordSource& database,
+                  const std::optional<TFileHeader>& header, TExtRecord& verdict) {
+  verdict.Ext.Assign(CutExt(ExtractFileExt(fileName)));
+  verdict.Desc.Assign("");
+  if (!header) return;
   try {
-    verdict.Ext.Assign(CutExt(ExtractFileExt(fileName)));
-    verdict.Desc.Assign("");
-    header = ReadFileHeader(fileName);
     TExtRecord match;
-    MatchSignature(database, verdict.Ext.View(), header, match);
+    MatchSignature(database, verdict.Ext.View(), *header, match);
     verdict = match;
   } catch (...) {
   }
@@ -75,23 +108,29 @@ TTypeDescLookup SystemTypeDescLookup() {
 #endif
 }
 
-TFileHeader ReadFileHeader(const std::string& fileName) {
-  TFileHeader header{};
-  if (ReadHeaderShared(fileName, header)) return header;
-  header.fill(0);
-  TMemoryStream content;
-  content.LoadFromFile(fileName);
-  const auto size = static_cast<std::size_t>(content.Size());
-  std::copy_n(content.Memory(), std::min(size, header.size()), header.begin());
-  return header;
+TFileHeader ReadFileHeader(const std::string& fileName) { return ReadHeader(fileName); }
+
+TExtRecord IdentifyHeader(const std::string& fileName, const std::optional<TFileHeader>& header,
+                          const TExtRecordSource& database, const TTypeDescLookup& typeDesc) {
+  TExtRecord verdict;
+  MatchContent(fileName, database, header, verdict);
+  // A file that could not be read has a zero header: not text.
+  const TFileHeader examined = header.value_or(TFileHeader{});
+  if (IsBlank(verdict.Desc.View())) MatchExtension(fileName, database, examined, typeDesc, verdict);
+  if (IsBlank(verdict.Desc.View())) MatchRegistry(fileName, typeDesc, verdict);
+  return verdict;
 }
 
 TExtRecord IdentifyFile(const std::string& fileName, const TExtRecordSource& database,
                         const TTypeDescLookup& typeDesc) {
-  TExtRecord verdict;
-  TFileHeader header{};
-  MatchContent(fileName, database, header, verdict);
-  if (IsBlank(verdict.Desc.View())) MatchExtension(fileName, database, header, typeDesc, verdict);
-  if (IsBlank(verdict.Desc.View())) MatchRegistry(fileName, typeDesc, verdict);
-  return verdict;
+  return IdentifyHeader(fileName, TryReadHeader(fileName), database, typeDesc);
 }
+
+#ifdef _WIN32
+TFileHeader ReadFileHeader(const std::wstring& fileName) { return ReadHeader(fileName); }
+
+TExtRecord IdentifyFile(const std::string& fileName, const std::wstring& exactName,
+                        const TExtRecordSource& database, const TTypeDescLookup& typeDesc) {
+  return IdentifyHeader(fileName, TryReadHeader(exactName), database, typeDesc);
+}
+#endif

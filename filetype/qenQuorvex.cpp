@@ -7,26 +7,10 @@
 
 namespace {
 
-// A record's signature, when it has one that lies within the header and
-// within its own Sign bytes.
-bool SignatureMatches(const TExtRecord& record, const TFileHeader& header) {
-  const std::int64_t offset = record.HeadOffset;
-  const std::int64_t length = record.SignLen;
-  if (length <= 0 || offset < 0 || length > std::int64_t(kSignCapacity) ||
-      offset + length > std::int64_t(kFileHeaderSize)) {
-    return false;
-  }
-  return std::equal(record.Sign.begin(), record.Sign.begin() + length, header.begin() + offset);
-}
-
-bool Mentions(const TExtRecord& record, std::string_view ext) {
-  return !ext.empty() && record.Desc.View().find(ext) != std::string_view::npos;
-}
-
 // A group match: ext listed in the group's description is looked up for its
 // own key and description; otherwise the description names the group.
 void RefineGroupMatch(const TExtRecordSource& database, const std::string& ext, TExtRecord& verdict) {
-  if (Mentions(verdict, ext)) {
+  if (DescMentions(verdict, ext)) {
     TExtRecord member;
     LookupExtension(database, ext, member);
     if (!member.Ext.Empty()) {
@@ -49,11 +33,7 @@ void MatchSignature(const TExtRecordSource& database, std::string_view ext, cons
   const std::string lowerExt = AsciiLowerCase(ext);
   verdict.Ext.Assign(" ");
   verdict.SignLen = 0;
-  database.Scan([&](const TExtRecord& record) {
-    if (!SignatureMatches(record, header)) return true;
-    verdict = record;
-    return false;
-  });
+  database.FindSignature(header, verdict);
   // The key's first byte, whatever its stored length says.
   if (verdict.Ext.Chars[0] == '*') RefineGroupMatch(database, lowerExt, verdict);
 }
@@ -68,16 +48,7 @@ void LookupExtension(const TExtRecordSource& database, std::string_view ext, TEx
   result.Ext.Assign("");
   result.SignLen = 0;
   // Candidates count as found when their key is not empty.
-  TExtRecord exact, listed;
-  database.Scan([&](const TExtRecord& record) {
-    if (record.Ext.View() == lowerExt) {
-      exact = record;
-      if (record.SignLen > 0) return false;
-    }
-    // A keyed record without a signature may be the listed one as well.
-    if (Mentions(record, lowerExt)) listed = record;
-    return true;
-  });
+  const auto [exact, listed] = database.FindExtension(lowerExt);
   if (!exact.Ext.Empty()) result = exact;
   if (!listed.Ext.Empty()) {
     if (!exact.Ext.Empty()) {

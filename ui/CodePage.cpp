@@ -15,41 +15,10 @@ constexpr unsigned kUtf8 = 65001;
 
 #ifdef _WIN32
 
-// Windows converts through UTF-16. Invalid input makes the strict call fail;
-// the text is then converted again leniently (the system substitutes bad
-// sequences) and marked inexact.
-std::wstring ToWide(std::string_view text, unsigned codePage, bool& exact) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-  DWORD flags = MB_ERR_INVALID_CHARS;
-  if (n == 0) {
-    exact = false;
-    flags = 0;
-    n = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-  }
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), n);
-  return wide;
-}
-
-std::string FromWide(const std::wstring& wide, unsigned codePage, bool& exact) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  BOOL usedDefault = FALSE;
-  // UTF-8 takes no default character: every UTF-16 unit has a UTF-8 form.
-  BOOL* used = codePage == kUtf8 ? nullptr : &usedDefault;
-  const char* fallback = codePage == kUtf8 ? nullptr : "?";
-  const int n = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, fallback, used);
-  std::string text(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), n, fallback, used);
-  if (usedDefault) exact = false;
-  return text;
-}
-
 TConversion Convert(std::string_view text, unsigned from, unsigned to) {
-  TConversion result;
-  result.Text = FromWide(ToWide(text, from, result.Exact), to, result.Exact);
+  const TWideConversion wide = CodePageToWide(text, from);
+  TConversion result = WideToCodePage(wide.Text, to);
+  result.Exact = result.Exact && wide.Exact;
   return result;
 }
 
@@ -105,6 +74,43 @@ TConversion Convert(std::string_view text, unsigned from, unsigned to) {
 TConversion Utf8ToGbk(std::string_view utf8) { return Convert(utf8, kUtf8, kGbk); }
 
 TConversion GbkToUtf8(std::string_view gbk) { return Convert(gbk, kGbk, kUtf8); }
+
+#ifdef _WIN32
+
+// Invalid input makes the strict call fail; the text is then converted again
+// leniently (the system substitutes bad sequences) and marked inexact.
+TWideConversion CodePageToWide(std::string_view text, unsigned codePage) {
+  TWideConversion result;
+  if (text.empty()) return result;
+  const int size = static_cast<int>(text.size());
+  int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  DWORD flags = MB_ERR_INVALID_CHARS;
+  if (n == 0) {
+    result.Exact = false;
+    flags = 0;
+    n = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  }
+  result.Text.assign(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, flags, text.data(), size, result.Text.data(), n);
+  return result;
+}
+
+TConversion WideToCodePage(std::wstring_view wide, unsigned codePage) {
+  TConversion result;
+  if (wide.empty()) return result;
+  const int size = static_cast<int>(wide.size());
+  BOOL usedDefault = FALSE;
+  // UTF-8 takes no default character: every UTF-16 unit has a UTF-8 form.
+  BOOL* used = codePage == kUtf8 ? nullptr : &usedDefault;
+  const char* fallback = codePage == kUtf8 ? nullptr : "?";
+  const int n = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, fallback, used);
+  result.Text.assign(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), size, result.Text.data(), n, fallback, used);
+  result.Exact = !usedDefault;
+  return result;
+}
+
+#endif
 
 bool IsExactGbk(std::string_view gbk) {
   const TConversion unicode = GbkToUtf8(gbk);

@@ -25,3 +25,16 @@ std::string_view CutGbk(std::string_view gbk, std::size_t maxBytes);
 
 // True when the GBK text holds a double-byte (Chinese) character.
 bool HasDoubleByteChar(std::string_view gbk);
+
+#ifdef _WIN32
+// UTF-16 text and the text of a Windows code page (CP_ACP, the system's 8-bit
+// code page; 936; CP_UTF8), both ways. What the target cannot spell becomes
+// "?" and what is not valid in the source the system's substitute; the
+// conversion is then marked inexact.
+struct TWideConversion {
+  std::wstring Text;
+  bool Exact = true;
+};
+TConversion WideToCodePage(std::wstring_view wide, unsigned codePage);
+TWideConversion CodePageToWide(std::string_view text, unsigned codePage);
+#endif

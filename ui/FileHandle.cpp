@@ -28,11 +28,30 @@ TFileHandle::~TFileHandle() { Close(); }
 
 #ifdef _WIN32
 
+namespace {
+
+DWORD DesiredAccess(TFileAccess access) {
+  return access == TFileAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+}
+
+DWORD ShareMode(TFileShare share) {
+  return share == TFileShare::DenyNone ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
+}
+
+}  // namespace
+
 int TFileHandle::Open(const std::string& path, TFileAccess access, TFileShare share) {
   Close();
-  const DWORD desired = access == TFileAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD mode = share == TFileShare::DenyNone ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
-  FHandle = CreateFileA(path.c_str(), desired, mode, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  FHandle = CreateFileA(path.c_str(), DesiredAccess(access), ShareMode(share), nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  FError = IsOpen() ? 0 : static_cast<int>(GetLastError());
+  return FError;
+}
+
+int TFileHandle::Open(const std::wstring& path, TFileAccess access, TFileShare share) {
+  Close();
+  FHandle = CreateFileW(path.c_str(), DesiredAccess(access), ShareMode(share), nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
   FError = IsOpen() ? 0 : static_cast<int>(GetLastError());
   return FError;
 }

@@ -21,6 +21,11 @@ class TFileHandle {
 
   // Opens an existing file. Returns 0, or the error code on failure.
   int Open(const std::string& path, TFileAccess access, TFileShare share);
+#ifdef _WIN32
+  // The same by the file's exact (UTF-16) name, which the system code page
+  // may not be able to spell.
+  int Open(const std::wstring& path, TFileAccess access, TFileShare share);
+#endif
   // Creates or truncates a file for writing. Returns 0 or the error code.
   int Create(const std::string& path);
   bool IsOpen() const;
@@ -36,11 +41,20 @@ class TFileHandle {
   bool SeekTo(std::int64_t position);
   int Error() const { return FError; }
 
+#ifdef _WIN32
+  using TNative = void*;
+#else
+  using TNative = int;
+#endif
+  // The system's handle (elsewhere the file descriptor), for calls that this
+  // class does not make; it stays owned here.
+  TNative Native() const { return FHandle; }
+
  private:
 #ifdef _WIN32
-  void* FHandle = reinterpret_cast<void*>(-1);
+  TNative FHandle = reinterpret_cast<void*>(-1);
 #else
-  int FHandle = -1;
+  TNative FHandle = -1;
 #endif
   int FError = 0;
 };

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
+#include <winioctl.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -76,6 +81,60 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   file.WriteBuffer(bytes.data(), bytes.size());
 }
 
+std::wstring Wide(const std::string& text) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring converted(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, converted.data(), size);
+  converted.pop_back();
+  return converted;
+}
+
+// The code page's spelling of a name: "?" for what it cannot spell.
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string converted(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, converted.data(), size, nullptr, nullptr);
+  converted.pop_back();
+  return converted;
+}
+
+// A file held open by another program for reading, sharing reading only:
+// nobody may open it for writing meanwhile.
+class THeldFile {
+ public:
+  explicit THeldFile(const std::string& path)
+      : FHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~THeldFile() {
+    if (IsOpen()) CloseHandle(FHandle);
+  }
+  THeldFile(const THeldFile&) = delete;
+  THeldFile& operator=(const THeldFile&) = delete;
+  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE FHandle;
+};
+
+// Makes the file size bytes long without writing them: the system keeps the
+// rest as a hole that costs no disk.
+void ExtendSparse(const std::string& path, std::int64_t size) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD returned = 0;
+  DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);  // where the system has it
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+}
+
+std::size_t PeakWorkingSet() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
 // The main form created as the program creates it, with ext.dat beside the
 // test program and test files in a folder of their own.
 class MainForm : public ::testing::Test {
@@ -102,9 +161,9 @@ class MainForm : public ::testing::Test {
 
   void TearDown() override {
     Form.reset();
-    for (const std::string& path : FCreated) {
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
+    for (const std::wstring& path : FCreated) {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (!DeleteFileW(path.c_str())) RemoveDirectoryW(path.c_str());
     }
     RemoveDirectoryA(FFolder.c_str());
     DeleteFileA(ExtDatabasePath().c_str());
@@ -122,6 +181,17 @@ class MainForm : public ::testing::Test {
   std::string File(const std::string& name, const std::string& content) {
     const std::string path = FFolder + name;
     WriteBytes(path, content);
+    FCreated.push_back(Wide(path));
+    return path;
+  }
+
+  // A file by its exact name, which the code page may not spell.
+  std::wstring File(const std::wstring& name, const std::string& content) {
+    const std::wstring path = Wide(FFolder) + name;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
+    CloseHandle(file);
     FCreated.push_back(path);
     return path;
   }
@@ -129,7 +199,7 @@ class MainForm : public ::testing::Test {
   std::string Folder(const std::string& name) {
     const std::string path = FFolder + name;
     CreateDirectoryA(path.c_str(), nullptr);
-    FCreated.push_back(path);
+    FCreated.push_back(Wide(path));
     return path;
   }
 
@@ -143,11 +213,13 @@ class MainForm : public ::testing::Test {
 
   // Drops the paths on the panel as the shell does; returns the message
   // boxes shown meanwhile.
-  std::vector<TShownBox> Drop(const std::vector<std::string>& paths) {
+  template <class TPath>
+  std::vector<TShownBox> Drop(const std::vector<TPath>& paths) {
     const TMessageBoxCloser boxes;
     SendMessageA(Form->AIFileDropPan1->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
     return boxes.Boxes();
   }
+  std::vector<TShownBox> Drop(std::initializer_list<std::string> paths) { return Drop(std::vector(paths)); }
 
   TLines Memo() const { return Lines(*Form->Memo1->Lines()); }
 
@@ -156,7 +228,7 @@ class MainForm : public ::testing::Test {
 
  private:
   const std::string FFolder = ExtractFilePath(ExtDatabasePath()) + "drops\\";
-  std::vector<std::string> FCreated;
+  std::vector<std::wstring> FCreated;
 };
 
 }  // namespace
@@ -295,15 +367,70 @@ TEST_F(MainForm, FilesOnTheCommandLineAreOneDropAfterStartUp) {
 
   const std::string first = File("报告 一.qvb", kBinaryContent);
   const std::string second = File("notes.qvt", kTextContent);
-  wchar_t firstWide[MAX_PATH] = {};
-  wchar_t secondWide[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, first.c_str(), -1, firstWide, MAX_PATH);
-  MultiByteToWideChar(CP_ACP, 0, second.c_str(), -1, secondWide, MAX_PATH);
   const std::wstring commandLine =
-      std::wstring(L"\"C:\\Program Files\\quorvex.exe\" \"") + firstWide + L"\" " + secondWide;
-  EXPECT_EQ(Lines(CommandLinePaths(commandLine.c_str())), (TLines{first, second}));
+      std::wstring(L"\"C:\\Program Files\\quorvex.exe\" \"") + Wide(first) + L"\" " + Wide(second);
+  EXPECT_EQ(CommandLinePaths(commandLine.c_str()), (std::vector<std::wstring>{Wide(first), Wide(second)}));
   OpenCommandLineFiles(*Form, commandLine.c_str());
   EXPECT_EQ(Memo(), Report("报告 一.qvb", ".qvb", "通过扩展名来判定为：二进制测试类型"));
+}
+
+// Names with characters that GBK cannot spell: Korean, an emoji, a CJK
+// Extension B character, accented Greek. The file is read through its exact
+// name, from a drop and from the command line; the name line shows the code
+// page's spelling of the name.
+TEST_F(MainForm, AFileIsJudgedByItsContentWhateverCharactersItsNameHolds) {
+  const std::wstring names[] = {L"\uD55C\uAD6D\uC5B4.qvb", L"photo\U0001F600.qvb", L"\U00020000\u5B57.qvb",
+                                L"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.qvb"};
+  CreateForm();
+  for (const std::wstring& name : names) {
+    const std::string shown = Ansi(name);
+    SCOPED_TRACE(shown);
+    ASSERT_NE(shown.find('?'), std::string::npos);
+    const std::wstring path = File(name, "QVS\x01" + kBinaryContent);
+    const TLines want = Report(shown, ".qvs", "Quorvex 签名文件");
+    EXPECT_TRUE(Drop(std::vector<std::wstring>{path}).empty());
+    EXPECT_EQ(Memo(), want);
+    Form->Memo1->Lines()->Clear();
+    OpenCommandLineFiles(*Form, (L"quorvex.exe \"" + path + L"\"").c_str());
+    EXPECT_EQ(Memo(), want);
+  }
+}
+
+// A file far larger than its header that refuses writers (as files on
+// read-only media do) is read the second way: its first bytes only, as fast
+// as a small file and without the program's memory growing with the file.
+TEST_F(MainForm, ALargeFileThatRefusesWritersIsReadAtOnce) {
+  constexpr std::int64_t kSize = std::int64_t(3) << 30;
+  const std::string big = File("big.qvb", "QVS\x01" + kBinaryContent);
+  ExtendSparse(big, kSize);
+  const std::string small = File("small.qvb", "QVS\x01" + kBinaryContent);
+  const THeldFile heldBig(big), heldSmall(small);
+  ASSERT_TRUE(heldBig.IsOpen() && heldSmall.IsOpen());
+  CreateForm();
+  // The quickest of three drops of each, in milliseconds.
+  const auto fastestDrop = [&](const std::string& path) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    double fastest = 1e12;
+    for (int i = 0; i < 3; ++i) {
+      QueryPerformanceCounter(&start);
+      Drop({path});
+      QueryPerformanceCounter(&end);
+      fastest = std::min(fastest, 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
+    }
+    return fastest;
+  };
+  const double smallMs = fastestDrop(small);
+  const std::size_t peakBefore = PeakWorkingSet();
+  const double bigMs = fastestDrop(big);
+  const std::size_t peakAfter = PeakWorkingSet();
+  EXPECT_EQ(Memo(), Report("big.qvb", ".qvs", "Quorvex 签名文件"));
+  const double growthMiB = double(peakAfter - peakBefore) / (1 << 20);
+  std::printf("3 GiB file that refuses writers: %.1f ms (small file: %.1f ms); peak working set %.1f MiB, "
+              "%.1f MiB more than before\n",
+              bigMs, smallMs, double(peakAfter) / (1 << 20), growthMiB);
+  EXPECT_LT(growthMiB, 32.0);
+  EXPECT_LT(bigMs, smallMs + 250.0);
 }
 
 TEST_F(MainForm, SkinData1LoadsTheStoredSkinWhenTheFormIsCreated) {

@@ -106,6 +106,48 @@ TEST_F(DropPanel, PathsLongerThan254CharactersAreCut) {
   }
 }
 
+// The code page's spelling of a UTF-16 text: what the shell hands on to a
+// program that asks for ANSI names.
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string converted(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, converted.data(), size, nullptr, nullptr);
+  converted.pop_back();
+  return converted;
+}
+
+TEST_F(DropPanel, ExactNamesAreKeptBesideTheListInTheCodePage) {
+  // Korean, an emoji and a CJK Extension B character have no GBK spelling;
+  // a 300-character name is cut in the list only.
+  const std::vector<std::wstring> exact = {L"C:\\\uD55C\uAD6D\uC5B4\U0001F600.txt", L"D:\\\U00020000.png",
+                                           L"E:\\\u03AC\u03AD\u03AE.bin", L"F:\\" + std::wstring(296, L'x')};
+  Log.Drop = MakeDrop(exact);
+  EXPECT_EQ(SendMessageA(Panel->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(Log.Drop), 0), 0);
+  EXPECT_EQ(Log.Calls, 1);
+  EXPECT_TRUE(Log.DropReleased);
+  EXPECT_EQ(Log.List, Panel->FileList());
+  EXPECT_EQ(Panel->ExactFileList(), exact);
+  ASSERT_EQ(Log.Received.size(), exact.size());
+  for (std::size_t i = 0; i < exact.size(); ++i) {
+    EXPECT_EQ(Log.Received[i], Ansi(exact[i]).substr(0, 254)) << i;
+  }
+  EXPECT_NE(Log.Received[0].find('?'), std::string::npos);
+  EXPECT_EQ(Log.Received[3].size(), 254u);
+
+  // A drop in the code page keeps both lists alike.
+  Drop({"C:\\文件\\报告.txt"});
+  EXPECT_EQ(Panel->ExactFileList(), std::vector<std::wstring>{L"C:\\\u6587\u4EF6\\\u62A5\u544A.txt"});
+}
+
+TEST_F(DropPanel, PathsHandedOnFromElsewhereAreOneDrop) {
+  const std::vector<std::wstring> exact = {L"C:\\\uD55C\uAD6D\uC5B4.txt", L"D:\\b"};
+  Panel->DropPaths(exact);
+  EXPECT_EQ(Log.Calls, 1);
+  EXPECT_EQ(Log.Sender, Panel);
+  EXPECT_EQ(Log.Received, (TPaths{Ansi(exact[0]), "D:\\b"}));
+  EXPECT_EQ(Panel->ExactFileList(), exact);
+}
+
 TEST_F(DropPanel, AHandlerThatFailsIsReportedAndTheListKeepsTheDrop) {
   Log.Throw = true;
   TMessageBoxCloser boxes;

@@ -135,26 +135,54 @@ TEST_F(IdentifyTest, ALoadedDatabaseGivesTheSameVerdicts) {
 }
 
 TEST_F(IdentifyTest, TheHeaderIsZeroFilledAndNoFileIsAnError) {
-  EXPECT_EQ(ReadFileHeader(WriteFile("short", "abc")), Header("abc"));
-  const std::string long60(60, 'L');
-  EXPECT_EQ(ReadFileHeader(WriteFile("long", long60)), Header(long60));
+  for (const std::string& content : {std::string(), std::string("abc"), std::string(51, 'h'), std::string(60, 'L')}) {
+    SCOPED_TRACE(content.size());
+    EXPECT_EQ(ReadFileHeader(WriteFile("file", content)), Header(content));
+  }
   EXPECT_ANY_THROW(ReadFileHeader(PathOf("missing")));
+}
+
+TEST_F(IdentifyTest, AHeaderReadAlreadyGivesTheVerdictOfTheFile) {
+  const std::vector<TExtRecord> db = {Record(".jpg", "JPEG image", 0, 3, "\xFF\xD8\xFF"),
+                                      Record(".txt", "Plain text")};
+  const TExtDatabaseFile database(WriteDatabase("ext.dat", db));
+  for (const auto& [name, content] : {std::pair{"p.txt", kJpeg}, std::pair{"n.txt", kText100}}) {
+    SCOPED_TRACE(name);
+    const std::string file = WriteFile(name, content);
+    EXPECT_EQ(IdentifyHeader(file, ReadFileHeader(file), database, Registry()),
+              IdentifyFile(file, database, Registry()));
+  }
+  // No header: the file could not be read, and the extension decides.
+  EXPECT_EQ(IdentifyHeader(PathOf("gone.txt"), std::nullopt, database, Registry()).Desc.Str(),
+            Text(kByExtensionPrefix, "Plain text"));
 }
 
 #ifdef _WIN32
 
 // A file that refuses writers fails the first way of reading and is read the
-// second way.
+// second way, whatever its size.
 TEST_F(IdentifyTest, AFileThatRefusesWritersIsReadTheSecondWay) {
+  for (const std::string& content :
+       {std::string(), std::string("abc"), std::string(51, 'h'), kJpeg + std::string(60, '\0')}) {
+    SCOPED_TRACE(content.size());
+    const std::string file = WriteFile("held.dat", content);
+    const HeldFile reader(file, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.IsOpen());
+    TFileHandle writer;
+    ASSERT_EQ(writer.Open(file, TFileAccess::ReadWrite, TFileShare::DenyNone), ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(ReadFileHeader(file), Header(content));
+  }
   const std::string file = WriteFile("photo.dat", kJpeg + std::string(60, '\0'));
   const HeldFile reader(file, FILE_SHARE_READ);
-  ASSERT_TRUE(reader.IsOpen());
-  TFileHandle writer;
-  ASSERT_EQ(writer.Open(file, TFileAccess::ReadWrite, TFileShare::DenyNone), ERROR_SHARING_VIOLATION);
-
-  EXPECT_EQ(ReadFileHeader(file), Header(kJpeg));
   const TExtRecord verdict = Identify(file, {Record(".jpg", "JPEG image", 0, 3, "\xFF\xD8\xFF")});
   EXPECT_EQ(verdict.Desc.Str(), "JPEG image");
+}
+
+TEST_F(IdentifyTest, AReadOnlyFileIsRead) {
+  const std::string file = WriteFile("photo.dat", kJpeg + std::string(60, '\0'));
+  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(ReadFileHeader(file), Header(kJpeg));
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(IdentifyTest, ALockedFileIsJudgedByItsExtension) {

@@ -3,26 +3,33 @@
 #include <climits>
 
 #include "FileTypeFixtures.h"
+#include "filetype/ExtDatabaseImage.h"
 #include "filetype/qenQuorvex.h"
 
 namespace {
 
-// Runs the matching over the database file and over the same records held in
-// memory; both must agree.
+// Runs the matching over the database file, over the same records held in
+// memory and over the file's indexed image; all must agree.
 class SignatureTest : public ScratchTest {
  protected:
   TExtRecord Match(const std::vector<TExtRecord>& records, std::string_view ext, const TFileHeader& header) {
-    TExtRecord fromFile, fromMemory;
-    MatchSignature(WriteDatabase("ext.dat", records), ext, header, fromFile);
+    TExtRecord fromFile, fromMemory, fromImage;
+    const std::string path = WriteDatabase("ext.dat", records);
+    MatchSignature(path, ext, header, fromFile);
     MatchSignature(TExtRecordList(records), ext, header, fromMemory);
+    MatchSignature(TExtDatabaseImage(path), ext, header, fromImage);
     EXPECT_EQ(fromFile, fromMemory);
+    EXPECT_EQ(fromFile, fromImage);
     return fromFile;
   }
   TExtRecord Lookup(const std::vector<TExtRecord>& records, std::string_view ext) {
-    TExtRecord fromFile, fromMemory;
-    LookupExtension(WriteDatabase("ext.dat", records), ext, fromFile);
+    TExtRecord fromFile, fromMemory, fromImage;
+    const std::string path = WriteDatabase("ext.dat", records);
+    LookupExtension(path, ext, fromFile);
     LookupExtension(TExtRecordList(records), ext, fromMemory);
+    LookupExtension(TExtDatabaseImage(path), ext, fromImage);
     EXPECT_EQ(fromFile, fromMemory);
+    EXPECT_EQ(fromFile, fromImage);
     return fromFile;
   }
 };
@@ -169,10 +176,13 @@ TEST_F(SignatureTest, ExtensionLookupPrefersAKeyedRecord) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TExtRecord result = Record(".old", "caller's", 0, 9);
-    TExtRecord fromMemory = result;
-    LookupExtension(WriteDatabase("ext.dat", c.records), c.ext, result);
+    TExtRecord fromMemory = result, fromImage = result;
+    const std::string path = WriteDatabase("ext.dat", c.records);
+    LookupExtension(path, c.ext, result);
     LookupExtension(TExtRecordList(c.records), c.ext, fromMemory);
+    LookupExtension(TExtDatabaseImage(path), c.ext, fromImage);
     EXPECT_EQ(result, fromMemory);
+    EXPECT_EQ(result, fromImage);
     EXPECT_EQ(result.Ext.View(), c.wantExt);
     EXPECT_EQ(result.Desc.View(), c.wantDesc);
     EXPECT_EQ(result.SignLen, c.wantSignLen);

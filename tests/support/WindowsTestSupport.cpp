@@ -73,18 +73,27 @@ void TMessageBoxCloser::Watch() {
   }
 }
 
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-  std::size_t size = sizeof(DROPFILES) + 1;
-  for (const std::string& path : paths) size += path.size() + 1;
+namespace {
+
+template <class TChar>
+HDROP MakeDropOf(const std::vector<std::basic_string<TChar>>& paths) {
+  std::size_t size = sizeof(DROPFILES) + sizeof(TChar);
+  for (const auto& path : paths) size += (path.size() + 1) * sizeof(TChar);
   const HGLOBAL memory = GlobalAlloc(GHND, size);
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
   drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = FALSE;
-  char* next = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-  for (const std::string& path : paths) {
-    std::memcpy(next, path.c_str(), path.size() + 1);
+  drop->fWide = sizeof(TChar) == sizeof(wchar_t);
+  auto* next = reinterpret_cast<TChar*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES));
+  for (const auto& path : paths) {
+    std::memcpy(next, path.c_str(), (path.size() + 1) * sizeof(TChar));
     next += path.size() + 1;
   }
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
 }
+
+}  // namespace
+
+HDROP MakeDrop(const std::vector<std::string>& paths) { return MakeDropOf(paths); }
+
+HDROP MakeDrop(const std::vector<std::wstring>& paths) { return MakeDropOf(paths); }

@@ -42,3 +42,6 @@ class TMessageBoxCloser {
 // A shell drop of the given paths (system code page), as the shell hands it
 // to a window with WM_DROPFILES; whoever receives it frees it (DragFinish).
 HDROP MakeDrop(const std::vector<std::string>& paths);
+// The same in UTF-16 (DROPFILES.fWide), as the shell hands over names that
+// the code page cannot spell.
+HDROP MakeDrop(const std::vector<std::wstring>& paths);
