@@ -36,6 +36,7 @@ class TGdiObject {
 using TBitmapHandle = TGdiObject<HBITMAP>;
 using TBrushHandle = TGdiObject<HBRUSH>;
 using TFontHandle = TGdiObject<HFONT>;
+using TRegionHandle = TGdiObject<HRGN>;
 
 // A memory device context compatible with the screen (or with the given
 // context), deleted by the destructor.
@@ -61,6 +62,23 @@ class TWindowDC {
   TWindowDC(const TWindowDC&) = delete;
   TWindowDC& operator=(const TWindowDC&) = delete;
   ~TWindowDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
+// The device context of a whole window, non-client area included, released
+// by the destructor.
+class TNonClientDC {
+ public:
+  explicit TNonClientDC(HWND window) : FWindow(window), FDC(GetWindowDC(window)) {}
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  ~TNonClientDC() {
     if (FDC) ReleaseDC(FWindow, FDC);
   }
   HDC Get() const { return FDC; }
