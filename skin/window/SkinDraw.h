@@ -35,3 +35,16 @@ void DrawTransparent(HDC dc, const RECT& target, TBitmap& bitmap, TColor key);
 // Fills the target by repeating the source piece from the target's top-left
 // corner; the last row and column run over the target's edge.
 void TileRect(TCanvas& canvas, const RECT& target, TBitmap& source, const RECT& sourceRect);
+
+// PENDING: declared as the drawing-primitives branch declares them.
+class TControl;
+void DrawThreePart(TCanvas& canvas, const RECT& target, TBitmap& bitmap, bool stacked, bool transparent, int n, int k,
+                   const RECT& margins);
+void DrawStretchedEnds(HDC dc, const RECT& target, TBitmap& bitmap, bool stacked, int n, int k, const RECT& margins);
+void DrawFrame(HDC dc, const RECT& target, TBitmap& bitmap, bool transparent, int n, int k);
+TRegionHandle RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
+                               int redTolerance, TColor key);
+void PaintParentBackground(TControl& control, HDC dc);
+void StartSkinDrawing();
+void EndSkinDrawing();
+TBitmap* SkinDrawBuffer();

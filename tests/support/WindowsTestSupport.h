@@ -42,3 +42,22 @@ class TMessageBoxCloser {
 // A shell drop of the given paths (system code page), as the shell hands it
 // to a window with WM_DROPFILES; whoever receives it frees it (DragFinish).
 HDROP MakeDrop(const std::vector<std::string>& paths);
+
+// Dispatches the thread's messages for the given time.
+void PumpMessages(DWORD milliseconds);
+
+// Real input, as a user gives it (SendInput): moves the mouse to the screen
+// point and clicks the left or the right button there; presses a key.
+void ClickAt(POINT screen, bool right = false);
+void MoveMouseTo(POINT screen);
+void MouseButton(bool down, bool right = false);
+void PressKey(WORD key);
+
+// Pixels of the screen as the display shows them, 0x00BBGGRR.
+struct TScreenShot {
+  RECT Area{};
+  std::vector<COLORREF> Pixels;
+  // Screen coordinates.
+  COLORREF At(int x, int y) const;
+};
+TScreenShot CaptureScreen(const RECT& area);
