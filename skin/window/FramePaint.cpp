@@ -3,7 +3,7 @@
 // the window region cut from the transparent pixels of the borders.
 //
 // Each border is composed off-screen at its size and reaches the window in
-// one transfer; the title bar is composed in FTitleBitmap, over the tops of
+// one transfer; the title bar is composed in a bitmap of its own, over the tops of
 // the side borders, and reaches the window in one transfer too. Nothing is
 // read back from the screen.
 #include <algorithm>
@@ -42,14 +42,21 @@ void Join(TRegionHandle& a, const TRegionHandle& b) { CombineRgn(a.Get(), a.Get(
 
 }  // namespace
 
-std::unique_ptr<TBitmap> TWinSkinForm::RenderBorder(int border, int width, int height) {
+TBitmap& TWinSkinForm::RenderBorder(int border, int width, int height) {
   const TDataSkinBorder& element = *FSkinData->FBorders[static_cast<std::size_t>(border)];
   const bool stacked = border == sbTop || border == sbBottom;
   const int frames = std::max(element.FFrameCount, 1);
   const int frame = FActive || frames == 1 ? 1 : 2;
-  // FTile holds the border's Stretch: 1 stretches the middle, else tiles it.
-  return RenderNineGrid(RECT{0, 0, width, height}, const_cast<TBitmap&>(element.FBitmap), element.FMargins, stacked,
-                        element.FTile != 1, frames, frame);
+  std::unique_ptr<TBitmap>& image = FBorderImages[static_cast<std::size_t>(border * 2 + frame - 1)];
+  // Rendered once for each size: a window paints its frame again and again
+  // at the same size.
+  if (!image || image->Width() != std::max(width, 0) || image->Height() != std::max(height, 0) || width <= 0 ||
+      height <= 0) {
+    // FTile holds the border's Stretch: 1 stretches the middle, else tiles it.
+    image = RenderNineGrid(RECT{0, 0, width, height}, const_cast<TBitmap&>(element.FBitmap), element.FMargins,
+                           stacked, element.FTile != 1, frames, frame);
+  }
+  return *image;
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
@@ -69,17 +76,17 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     if (FShowState == ssMinimized) {
       PaintTitle(dc, nullptr, nullptr);
     } else {
-      const std::unique_ptr<TBitmap> left = RenderBorder(sbLeft, FLeftWidth, h);
-      const std::unique_ptr<TBitmap> right = RenderBorder(sbRight, FRightWidth, h);
-      const std::unique_ptr<TBitmap> bottom = RenderBorder(sbBottom, w - FLeftWidth - FRightWidth, FBottomHeight);
+      TBitmap& left = RenderBorder(sbLeft, FLeftWidth, h);
+      TBitmap& right = RenderBorder(sbRight, FRightWidth, h);
+      TBitmap& bottom = RenderBorder(sbBottom, w - FLeftWidth - FRightWidth, FBottomHeight);
       const auto put = [dc](TBitmap& image, int x, int y) {
         if (!image.Empty())
           BitBlt(dc, x, y, image.Width(), image.Height(), image.Canvas().Handle(), 0, 0, SRCCOPY);
       };
-      put(*left, 0, 0);
-      put(*right, w - FRightWidth, 0);
-      put(*bottom, FLeftWidth, h - FBottomHeight);
-      PaintTitle(dc, left.get(), right.get());
+      put(left, 0, 0);
+      put(right, w - FRightWidth, 0);
+      put(bottom, FLeftWidth, h - FBottomHeight);
+      PaintTitle(dc, &left, &right);
       if (FMenuHeight > 0) {
         const RECT strip{FLeftWidth, FTitleHeight, w - FRightWidth, FTitleHeight + FMenuHeight};
         FillRect(dc, &strip, FSkinData->FFaceBrush.Get());
@@ -93,31 +100,45 @@ void TWinSkinForm::PaintFrame(HDC dc) {
 
 void TWinSkinForm::PaintTitle(HDC dc, TBitmap* left, TBitmap* right) {
   const int w = FPaintWidth;
+  // What the title shows; while it is unchanged the title composed last for
+  // this activation state is put back as it is.
+  TTitleState state{w, FShowState == ssMinimized ? FPaintHeight : FTitleHeight, FActive, FShowState, CaptionText(), {}};
+  for (const auto& button : FTitleButtons) {
+    button->UpdateVisibility();
+    state.Buttons.push_back(static_cast<std::uint8_t>(button->FVisible | button->FEnabled << 1));
+  }
+  TTitle& composed = FTitles[FActive ? 1 : 0];
+  if (!(state == composed.State)) {
+    ComposeTitle(composed.Bitmap, state, left, right);
+    composed.State = std::move(state);
+  }
+  TBitmap& bitmap = composed.Bitmap;
+  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::ComposeTitle(TBitmap& bitmap, const TTitleState& state, TBitmap* left, TBitmap* right) {
+  const int w = state.Width;
   RECT title{};
+  bitmap.SetSize(w, state.Height);
+  TCanvas& canvas = bitmap.Canvas();
   if (FShowState == ssMinimized) {
-    FTitleBitmap.SetSize(w, FPaintHeight);
-    FTitleBitmap.Canvas().SetBrushColor(FSkinData->FColours[scButtonFace]);
-    FTitleBitmap.Canvas().FillRect(RECT{0, 0, w, FPaintHeight});
+    canvas.SetBrushColor(FSkinData->FColours[scButtonFace]);
+    canvas.FillRect(RECT{0, 0, w, state.Height});
     title = RECT{0, 0, w, FTitleHeight};
   } else {
-    FTitleBitmap.SetSize(w, FTitleHeight);
     // The tops of the side borders, as they were just painted.
-    const HDC target = FTitleBitmap.Canvas().Handle();
-    if (left && !left->Empty()) BitBlt(target, 0, 0, FLeftWidth, FTitleHeight, left->Canvas().Handle(), 0, 0, SRCCOPY);
+    if (left && !left->Empty())
+      BitBlt(canvas.Handle(), 0, 0, FLeftWidth, FTitleHeight, left->Canvas().Handle(), 0, 0, SRCCOPY);
     if (right && !right->Empty())
-      BitBlt(target, w - FRightWidth, 0, FRightWidth, FTitleHeight, right->Canvas().Handle(), 0, 0, SRCCOPY);
+      BitBlt(canvas.Handle(), w - FRightWidth, 0, FRightWidth, FTitleHeight, right->Canvas().Handle(), 0, 0, SRCCOPY);
     title = RECT{FLeftWidth, 0, w - FRightWidth, FTitleHeight};
   }
-  TCanvas& canvas = FTitleBitmap.Canvas();
-  if (WidthOf(title) >= 0 && HeightOf(title) >= 0) {
-    const std::unique_ptr<TBitmap> top = RenderBorder(sbTop, WidthOf(title), HeightOf(title));
-    if (!top->Empty()) canvas.Draw(title.left, title.top, *top);
-  }
-  PaintCaption(canvas, title);
+  if (WidthOf(title) >= 0 && HeightOf(title) >= 0)
+    canvas.Draw(title.left, title.top, RenderBorder(sbTop, WidthOf(title), HeightOf(title)));
+  PaintCaption(canvas, title, state.Text);
   LayoutTitleButtons();
   PaintTitleButtons(canvas.Handle());
-  BitBlt(dc, 0, 0, FTitleBitmap.Width(), FTitleBitmap.Height(), canvas.Handle(), 0, 0, SRCCOPY);
-  SetBkMode(dc, OPAQUE);
 }
 
 std::wstring TWinSkinForm::CaptionText() const {
@@ -134,10 +155,9 @@ std::wstring TWinSkinForm::CaptionText() const {
   return FCaptionPrefix + text + FCaptionSuffix;
 }
 
-void TWinSkinForm::PaintCaption(TCanvas& canvas, const RECT& title) {
+void TWinSkinForm::PaintCaption(TCanvas& canvas, const RECT& title, const std::wstring& text) {
   const HDC dc = canvas.Handle();
   const TDataSkinTitle& skin = FSkinData->FTitle;
-  const std::wstring text = CaptionText();
   FRightButtonsLeft = 0;
   for (const auto& button : FTitleButtons) {
     button->UpdateVisibility();
@@ -229,45 +249,42 @@ void TWinSkinForm::UpdateRegion() {
     return;
   FRegionWidth = w;
   FRegionHeight = h;
-  const auto& borders = FSkinData->FBorders;
-  const auto trans = [&borders](TSkinBorder border) { return borders[border]->FTrans; };
-  TRegionHandle region;
-  if (!trans(sbLeft) && !trans(sbRight) && !trans(sbTop) && !trans(sbBottom)) {
-    region = RectRegion(0, 0, w, h);
-  } else {
-    region = RectRegion(FLeftWidth, FTitleHeight, w - FRightWidth, h - FBottomHeight);
-    if (FFrameKind != fkNone) {
-      const int middle = w - FLeftWidth - FRightWidth;
-      const auto side = [&](TSkinBorder border, int x, int width) {
-        if (trans(border) != 1 || h <= 1) return RectRegion(x, 0, x + width, h);
-        const std::unique_ptr<TBitmap> image = RenderBorder(border, width, h);
-        return KeyRegion(*image, x, 0);
-      };
-      TRegionHandle left = side(sbLeft, 0, FLeftWidth);
-      const TRegionHandle right = side(sbRight, w - FRightWidth, FRightWidth);
-      TRegionHandle bottom;
-      if (trans(sbBottom) == 1 && FBottomHeight >= 2) {
-        const std::unique_ptr<TBitmap> image = RenderBorder(sbBottom, middle, FBottomHeight);
-        bottom = KeyRegion(*image, FLeftWidth, h - FBottomHeight);
-      } else {
-        bottom = RectRegion(FLeftWidth, h - FBottomHeight, w - FRightWidth, h);
-      }
-      TRegionHandle top;
-      if (trans(sbTop) == 1 && FTitleHeight > 1 && middle > 0) {
-        const std::unique_ptr<TBitmap> image = RenderBorder(sbTop, middle, FTitleHeight);
-        top = KeyRegion(*image, FLeftWidth, 0);
-      } else {
-        top = RectRegion(FLeftWidth, 0, w - FRightWidth, FTitleHeight);
-      }
-      Join(left, right);
-      Join(top, bottom);
-      Join(left, top);
-      Join(region, left);
-    }
-  }
+  TRegionHandle region = BuildRegion(w, h);
   // The system owns the region from here on, and frees the one it replaces.
   if (SetWindowRgn(FHandle, region.Get(), TRUE)) {
     region.Release();
     FHasRegion = true;
   }
+}
+
+TRegionHandle TWinSkinForm::BuildRegion(int w, int h) {
+  const auto& borders = FSkinData->FBorders;
+  const auto trans = [&borders](TSkinBorder border) { return borders[border]->FTrans; };
+  if (!trans(sbLeft) && !trans(sbRight) && !trans(sbTop) && !trans(sbBottom)) return RectRegion(0, 0, w, h);
+  TRegionHandle region = RectRegion(FLeftWidth, FTitleHeight, w - FRightWidth, h - FBottomHeight);
+  if (FFrameKind == fkNone) return region;
+  const int middle = w - FLeftWidth - FRightWidth;
+  const auto side = [&](TSkinBorder border, int x, int width) {
+    if (trans(border) != 1 || h <= 1) return RectRegion(x, 0, x + width, h);
+    return KeyRegion(RenderBorder(border, width, h), x, 0);
+  };
+  TRegionHandle left = side(sbLeft, 0, FLeftWidth);
+  const TRegionHandle right = side(sbRight, w - FRightWidth, FRightWidth);
+  TRegionHandle bottom;
+  if (trans(sbBottom) == 1 && FBottomHeight >= 2) {
+    bottom = KeyRegion(RenderBorder(sbBottom, middle, FBottomHeight), FLeftWidth, h - FBottomHeight);
+  } else {
+    bottom = RectRegion(FLeftWidth, h - FBottomHeight, w - FRightWidth, h);
+  }
+  TRegionHandle top;
+  if (trans(sbTop) == 1 && FTitleHeight > 1 && middle > 0) {
+    top = KeyRegion(RenderBorder(sbTop, middle, FTitleHeight), FLeftWidth, 0);
+  } else {
+    top = RectRegion(FLeftWidth, 0, w - FRightWidth, FTitleHeight);
+  }
+  Join(left, right);
+  Join(top, bottom);
+  Join(left, top);
+  Join(region, left);
+  return region;
 }

@@ -201,6 +201,8 @@ void TWinSkinForm::FinishAttach() {
 
 void TWinSkinForm::LoadFrameMetrics() {
   if (FSkinData->FNoSkin) return;
+  for (auto& image : FBorderImages) image.reset();
+  ForgetTitles();
   if (FFrameKind == fkNone) {
     FLeftWidth = FTitleHeight = FRightWidth = FBottomHeight = FMenuHeight = 0;
   } else {
@@ -222,10 +224,12 @@ void TWinSkinForm::LoadFrameMetrics() {
 
 void TWinSkinForm::FreeTitleButtons() {
   FHotElement = nullptr;
+  ForgetTitles();
   FTitleButtons.clear();
 }
 
 void TWinSkinForm::UpdateIcon() {
+  ForgetTitles();
   FIconSize = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   FIconBitmap.SetSize(FIconSize, height);

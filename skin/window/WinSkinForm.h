@@ -14,6 +14,7 @@
 // window's controls to control skinning in skin/controls.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -73,7 +74,13 @@ class TWinSkinForm : public TComponent {
   // Frame painting and the window region (FramePaint.cpp). A null device
   // context: the window's own.
   void PaintFrame(HDC dc);
+  // Builds the region for the window's size and gives it to the window,
+  // when the size changed, during a re-skin and for MDI children.
   void UpdateRegion();
+  // The window's shape at the size, in window coordinates: the inner
+  // rectangle and the borders without their magenta pixels where they are
+  // transparent; the whole rectangle when no border is.
+  TRegionHandle BuildRegion(int width, int height);
 
   // Title-bar elements (TitleBar.cpp).
   TNCObject* HitTitleElement(POINT point);
@@ -118,7 +125,8 @@ class TWinSkinForm : public TComponent {
   // The window holds a region made from the skin, built for this size.
   bool FHasRegion = false;
   int FRegionWidth = 0, FRegionHeight = 0;
-  TBitmap FTitleBitmap;
+  // The borders as last rendered, by border and frame (active, inactive).
+  std::array<std::unique_ptr<TBitmap>, 8> FBorderImages;
   // The window's small icon on magenta.
   TBitmap FIconBitmap;
   int FIconSize = 0;
@@ -175,11 +183,22 @@ class TWinSkinForm : public TComponent {
   void MDIClientProc(TMessage& message);
 
   // FramePaint.cpp.
-  // A border element at the size, in the current active state.
-  std::unique_ptr<TBitmap> RenderBorder(int border, int width, int height);
+  // A border element rendered at the size, in the current active state.
+  TBitmap& RenderBorder(int border, int width, int height);
+  // What a composed title bar shows.
+  struct TTitleState {
+    int Width = -1, Height = -1;
+    bool Active = false;
+    TShowState Show = ssNormal;
+    std::wstring Text;
+    // Each title button's visible and enabled bits.
+    std::vector<std::uint8_t> Buttons;
+    bool operator==(const TTitleState&) const = default;
+  };
   // left, right: the side borders just painted (null when minimized).
   void PaintTitle(HDC dc, TBitmap* left, TBitmap* right);
-  void PaintCaption(TCanvas& canvas, const RECT& title);
+  void ComposeTitle(TBitmap& bitmap, const TTitleState& state, TBitmap* left, TBitmap* right);
+  void PaintCaption(TCanvas& canvas, const RECT& title, const std::wstring& text);
   void PaintTitleButtons(HDC dc);
   // FCaptionPrefix, the window text and FCaptionSuffix.
   std::wstring CaptionText() const;
@@ -200,6 +219,16 @@ class TWinSkinForm : public TComponent {
   TWindowSubclass FMDIClientSubclass;
   TWindowProcHook FFormHook;
   bool FFinished = false;
+  // The title bar composed off-screen, inactive and active, with what each
+  // shows.
+  struct TTitle {
+    TTitleState State;
+    TBitmap Bitmap;
+  };
+  std::array<TTitle, 2> FTitles;
+  void ForgetTitles() {
+    for (TTitle& title : FTitles) title.State = {};
+  }
 };
 
 // The window's class name, as GetClassNameA gives it.
