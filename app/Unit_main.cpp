@@ -30,7 +30,7 @@ void StoredSkinStream(TMemoryStream& stream) {
 
 }  // namespace
 
-const TClassInfo TForm_main::ClassInfo{"TForm_main", &TForm::ClassInfo, {}};
+QV_CLASS_INFO(TForm_main, {});
 
 void TForm_main::ReadState(TReader& reader) {
   TForm::ReadState(reader);

@@ -11,8 +11,7 @@
 
 class TForm_main : public TForm {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TForm_main, TForm)
 
   using TForm::TForm;
 

@@ -34,7 +34,7 @@ const TPropInfo TAIFileDropPan::Published[] = {
     Prop<TTypeKind::Method, &TAIFileDropPan::FOnDragFile, &TAIFileDropPan::FOnDragFile>("OnDragFile"),
     Prop<TTypeKind::Boolean, &TAIFileDropPan::FAcceptFile, &TAIFileDropPan::SetAcceptFile>("AcceptFile"),
 };
-const TClassInfo TAIFileDropPan::ClassInfo{"TAIFileDropPan", &TPanel::ClassInfo, Published};
+QV_CLASS_INFO(TAIFileDropPan, Published);
 
 TAIFileDropPan::TAIFileDropPan(TComponent* owner) : TPanel(owner) {
   // The parent first: registering the drop target needs the window.

@@ -10,8 +10,7 @@ using TDragFileEvent = TMethod<void(TComponent* Sender, const TStrings* FileList
 
 class TAIFileDropPan : public TPanel {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TAIFileDropPan, TPanel)
 
   // The owner becomes the panel's parent and must be a windowed control
   // (EInvalidCast otherwise); the panel's window is registered as a drop

@@ -7,7 +7,7 @@
 #include "ui/FileNames.h"
 #include "ui/Screen.h"
 
-const TClassInfo TApplication::ClassInfo{"TApplication", &TComponent::ClassInfo, {}};
+QV_CLASS_INFO(TApplication, {});
 
 TApplication::TApplication() : TComponent(nullptr), FTitle(ExecutableTitle()) {
   // The screen and the window property name are made first so that they

@@ -11,8 +11,7 @@
 
 class TApplication : public TComponent {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TApplication, TComponent)
 
   TApplication();
 

@@ -21,7 +21,7 @@ const TPropInfo TComponent::Published[] = {
     Prop<TTypeKind::String, &TComponent::Name, &TComponent::SetName>("Name"),
     Prop<TTypeKind::Integer, &TComponent::Tag, &TComponent::SetTag>("Tag"),
 };
-const TClassInfo TComponent::ClassInfo{"TComponent", &TObject::ClassInfo, Published};
+QV_CLASS_INFO(TComponent, Published);
 
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);

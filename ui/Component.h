@@ -44,8 +44,7 @@ class TFiler {
 
 class TComponent : public TObject {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TComponent, TObject)
 
   // The owner, when given, owns and frees the new component.
   explicit TComponent(TComponent* owner);

@@ -20,7 +20,7 @@ const TPropInfo TControl::Published[] = {
     Prop<TTypeKind::Boolean, &TControl::Visible, &TControl::SetVisible>("Visible"),
     Prop<TTypeKind::Boolean, &TControl::Enabled, &TControl::SetEnabled>("Enabled"),
 };
-const TClassInfo TControl::ClassInfo{"TControl", &TComponent::ClassInfo, Published};
+QV_CLASS_INFO(TControl, Published);
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner),

@@ -30,8 +30,7 @@ using TWndMethod = TMethod<void(TMessage& Message)>;
 
 class TControl : public TComponent {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TControl, TComponent)
 
   explicit TControl(TComponent* owner);
   ~TControl() override;

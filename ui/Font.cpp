@@ -15,7 +15,7 @@ const TPropInfo TFont::Published[] = {
     Prop<TTypeKind::String, &TFont::Name, &TFont::SetName>("Name"),
     Prop<TTypeKind::Set, &TFont::Style, &TFont::SetStyle>("Style", kFontStyleNames),
 };
-const TClassInfo TFont::ClassInfo{"TFont", &TObject::ClassInfo, Published};
+QV_CLASS_INFO(TFont, Published);
 
 void TFont::SetName(const std::string& name) {
   if (name == FName) return;

@@ -17,8 +17,7 @@ enum : TFontStyles { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 
 
 class TFont : public TObject {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TFont, TObject)
 
   const std::string& Name() const { return FName; }
   void SetName(const std::string& name);

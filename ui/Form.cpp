@@ -22,8 +22,8 @@ const TPropInfo TCustomForm::Published[] = {
     Prop<TTypeKind::Integer, &TControl::ClientHeight, &TControl::SetClientHeight>("ClientHeight"),
     Prop<TTypeKind::Method, &TCustomForm::OnCreate, &TCustomForm::OnCreate>("OnCreate"),
 };
-const TClassInfo TCustomForm::ClassInfo{"TCustomForm", &TWinControl::ClassInfo, Published};
-const TClassInfo TForm::ClassInfo{"TForm", &TCustomForm::ClassInfo, {}};
+QV_CLASS_INFO(TCustomForm, Published);
+QV_CLASS_INFO(TForm, {});
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);

@@ -21,8 +21,7 @@ enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
 
 class TCustomForm : public TWinControl {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TCustomForm, TWinControl)
 
   // A form of class T with its stored components and properties, after its
   // OnCreate. T's constructor takes the owner.
@@ -76,8 +75,7 @@ class TCustomForm : public TWinControl {
 
 class TForm : public TCustomForm {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TForm, TCustomForm)
 
   using TCustomForm::TCustomForm;
 };

@@ -49,13 +49,13 @@ class TMemoStrings : public TStrings {
 
 }  // namespace
 
-const TClassInfo TCustomMemo::ClassInfo{"TCustomMemo", &TWinControl::ClassInfo, {}};
+QV_CLASS_INFO(TCustomMemo, {});
 
 const TPropInfo TMemo::Published[] = {
     Prop<TTypeKind::Object, &TCustomMemo::Lines, &TCustomMemo::SetLines>("Lines"),
     Prop<TTypeKind::Boolean, &TCustomMemo::ReadOnly, &TCustomMemo::SetReadOnly>("ReadOnly"),
 };
-const TClassInfo TMemo::ClassInfo{"TMemo", &TCustomMemo::ClassInfo, Published};
+QV_CLASS_INFO(TMemo, Published);
 
 TCustomMemo::TCustomMemo(TComponent* owner)
     : TWinControl(owner), FLines(std::make_unique<TMemoStrings>(*this)) {

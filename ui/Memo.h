@@ -9,8 +9,7 @@
 
 class TCustomMemo : public TWinControl {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TCustomMemo, TWinControl)
 
   explicit TCustomMemo(TComponent* owner);
 
@@ -30,8 +29,7 @@ class TCustomMemo : public TWinControl {
 
 class TMemo : public TCustomMemo {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TMemo, TCustomMemo)
 
   using TCustomMemo::TCustomMemo;
 

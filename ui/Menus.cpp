@@ -54,8 +54,8 @@ HFONT MenuFont() {
   return font ? font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-const TClassInfo TMenuItem::ClassInfo{"TMenuItem", &TComponent::ClassInfo, {}};
-const TClassInfo TPopupMenu::ClassInfo{"TPopupMenu", &TComponent::ClassInfo, {}};
+QV_CLASS_INFO(TMenuItem, {});
+QV_CLASS_INFO(TPopupMenu, {});
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
 

@@ -22,9 +22,7 @@ using TMenuMeasureItemEvent = TMethod<void(TObject* Sender, TCanvas& ACanvas, in
 using TMenuDrawItemEvent = TMethod<void(TObject* Sender, TCanvas& ACanvas, RECT ARect, bool Selected)>;
 
 class TMenuItem : public TComponent {
- public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TMenuItem, TComponent)
 
   using TComponent::TComponent;
 
@@ -51,9 +49,7 @@ class TMenuItem : public TComponent {
 };
 
 class TPopupMenu : public TComponent {
- public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TPopupMenu, TComponent)
 
   explicit TPopupMenu(TComponent* owner);
   ~TPopupMenu() override;

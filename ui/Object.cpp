@@ -2,7 +2,13 @@
 
 #include "ui/StrUtils.h"
 
-const TClassInfo TObject::ClassInfo{"TObject", nullptr, {}};
+const TClassInfo TObject::ClassInfo{"TObject", nullptr, {}, &typeid(TObject)};
+
+void TObject::CheckClassDeclared() const {
+  if (*ClassType().Type != typeid(*this)) {
+    throw Exception("A class derived from " + std::string(ClassName()) + " does not declare its class info");
+  }
+}
 
 bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
   for (const TClassInfo* info = this; info; info = info->Parent) {

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <typeinfo>
 #include <variant>
 
 #include "ui/Exception.h"
@@ -43,6 +45,8 @@ struct TClassInfo {
   const TClassInfo* Parent;
   // The properties this class publishes in addition to its ancestors'.
   std::span<const TPropInfo> Props;
+  // The C++ type the info was declared for.
+  const std::type_info* Type;
 
   bool InheritsFrom(const TClassInfo& ancestor) const;
   // The published property of that name, in any letter case, of this class
@@ -59,4 +63,26 @@ class TObject {
   virtual const TClassInfo& ClassType() const { return ClassInfo; }
   std::string_view ClassName() const { return ClassType().Name; }
   bool InheritsFrom(const TClassInfo& ancestor) const { return ClassType().InheritsFrom(ancestor); }
+  // Raises when the object's own class did not declare its class info, so
+  // that it would pass for its parent class (its name, its window class).
+  void CheckClassDeclared() const;
 };
+
+// Declares, first in a framework class's body, the class's run-time info
+// and the ClassType that returns it; Parent is the class it derives from.
+// The class's source file defines the info with QV_CLASS_INFO.
+#define QV_CLASS(Class, Parent)  \
+ public:                         \
+  using inherited = Parent;      \
+  static const TClassInfo ClassInfo; \
+  const TClassInfo& ClassType() const override { return ClassInfo; }
+
+template <class C>
+constexpr TClassInfo MakeClassInfo(std::string_view name, std::span<const TPropInfo> props) {
+  static_assert(std::is_base_of_v<typename C::inherited, C>, "a class derives from the parent it declares");
+  return TClassInfo{name, &C::inherited::ClassInfo, props, &typeid(C)};
+}
+
+// Defines the info that QV_CLASS declared, with the table of the properties
+// the class publishes (or {}).
+#define QV_CLASS_INFO(Class, Props) const TClassInfo Class::ClassInfo = MakeClassInfo<Class>(#Class, Props)

@@ -49,7 +49,7 @@ void DrawBevel(HDC dc, RECT& rect, TBevelCut cut, int width, TColor face) {
 
 }  // namespace
 
-const TClassInfo TCustomPanel::ClassInfo{"TCustomPanel", &TWinControl::ClassInfo, {}};
+QV_CLASS_INFO(TCustomPanel, {});
 
 const TPropInfo TPanel::Published[] = {
     Prop<TTypeKind::String, &TControl::Caption, &TControl::SetCaption>("Caption"),
@@ -59,7 +59,7 @@ const TPropInfo TPanel::Published[] = {
                                                                                          kBevelCutNames),
     Prop<TTypeKind::Integer, &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth>("BevelWidth"),
 };
-const TClassInfo TPanel::ClassInfo{"TPanel", &TCustomPanel::ClassInfo, Published};
+QV_CLASS_INFO(TPanel, Published);
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
   SetColor(SystemColor(COLOR_BTNFACE));
@@ -110,16 +110,24 @@ void TCustomPanel::WndProc(TMessage& message) {
   }
 }
 
-void TCustomPanel::WMPaint(TMessage&) {
+void TCustomPanel::WMPaint(TMessage& message) {
+  // A device context in wParam: paint into it (as when a child paints the
+  // panel under itself), not on the screen.
+  if (message.WParam) return PaintTo(reinterpret_cast<HDC>(message.WParam));
   const TPaintDC paint(Handle());
-  const HDC dc = paint.Get();
+  PaintTo(paint.Get());
+}
+
+void TCustomPanel::PaintTo(HDC dc) {
   RECT rect = ClientRect();
   if (FBevelOuter != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelOuter, FBevelWidth, Color());
   if (FBevelInner != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelInner, FBevelWidth, Color());
   FillRect(dc, &rect, Brush());
   const std::string caption = Caption();
   if (caption.empty()) return;
-  const TSelectObject font(dc, Font()->Handle());
+  // The context may be someone else's: its font and colours come back.
+  const TSaveDC saved(dc);
+  SelectObject(dc, Font()->Handle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,

@@ -8,8 +8,7 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TCustomPanel : public TWinControl {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TCustomPanel, TWinControl)
 
   explicit TCustomPanel(TComponent* owner);
 
@@ -28,6 +27,7 @@ class TCustomPanel : public TWinControl {
  private:
   void BevelsChanged();
   void WMPaint(TMessage& message);
+  void PaintTo(HDC dc);
   void CMTextChanged(TMessage& message);
 
   TBevelCut FBevelInner = TBevelCut::bvNone;
@@ -37,8 +37,7 @@ class TCustomPanel : public TWinControl {
 
 class TPanel : public TCustomPanel {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TPanel, TCustomPanel)
 
   using TCustomPanel::TCustomPanel;
 

@@ -5,8 +5,8 @@
 #include "ui/Exception.h"
 #include "ui/Stream.h"
 
-const TClassInfo TStrings::ClassInfo{"TStrings", &TObject::ClassInfo, {}};
-const TClassInfo TStringList::ClassInfo{"TStringList", &TStrings::ClassInfo, {}};
+QV_CLASS_INFO(TStrings, {});
+QV_CLASS_INFO(TStringList, {});
 
 void TStrings::Put(int index, const std::string& text) {
   const std::intptr_t data = GetData(index);

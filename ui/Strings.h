@@ -15,8 +15,7 @@ class TStream;
 
 class TStrings : public TObject {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TStrings, TObject)
 
   virtual int Count() const = 0;
   virtual std::string Get(int index) const = 0;
@@ -58,8 +57,7 @@ class TStrings : public TObject {
 
 class TStringList : public TStrings {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TStringList, TStrings)
 
   TStringList() = default;
   TStringList(std::initializer_list<std::string> lines);

@@ -13,7 +13,7 @@ std::map<UINT_PTR, TTimer*>& RunningTimers() {
 
 }  // namespace
 
-const TClassInfo TTimer::ClassInfo{"TTimer", &TObject::ClassInfo, {}};
+QV_CLASS_INFO(TTimer, {});
 
 void TTimer::SetInterval(int interval) {
   if (interval == FInterval) return;

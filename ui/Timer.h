@@ -9,9 +9,7 @@
 #include "ui/Object.h"
 
 class TTimer : public TObject {
- public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TTimer, TObject)
 
   TTimer() = default;
   TTimer(const TTimer&) = delete;

@@ -63,7 +63,7 @@ class TCreationScope {
 const TPropInfo TWinControl::Published[] = {
     Prop<TTypeKind::Integer, &TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder"),
 };
-const TClassInfo TWinControl::ClassInfo{"TWinControl", &TControl::ClassInfo, Published};
+QV_CLASS_INFO(TWinControl, Published);
 
 void InitControls() { ControlPropName(); }
 
@@ -149,6 +149,8 @@ void TWinControl::CreateSubClass(TCreateParams& params, const char* systemClassN
 }
 
 void TWinControl::CreateWnd() {
+  // The window class is named after the control's class.
+  CheckClassDeclared();
   TCreateParams params;
   CreateParams(params);
   if ((params.Style & WS_CHILD) && !params.WndParent) {

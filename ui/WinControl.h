@@ -40,8 +40,7 @@ struct TCreateParams {
 
 class TWinControl : public TControl {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TWinControl, TControl)
 
   explicit TWinControl(TComponent* owner);
   // Destroys the window, then frees the child controls.

@@ -127,7 +127,7 @@ const TPropInfo TSkinData::Published[] = {
     Prop<TTypeKind::Method, &TSkinData::OnBeforeSkinForm, &TSkinData::OnBeforeSkinForm>("OnBeforeSkinForm"),
     Prop<TTypeKind::Method, &TSkinData::OnAfterSkinForm, &TSkinData::OnAfterSkinForm>("OnAfterSkinForm"),
 };
-const TClassInfo TSkinData::ClassInfo{"TSkinData", &TComponent::ClassInfo, Published};
+QV_CLASS_INFO(TSkinData, Published);
 
 TSkinData::TSkinData(TComponent* owner) : TComponent(owner) {
   const char* const names[] = {"Left", "Right", "Top", "Bottom"};

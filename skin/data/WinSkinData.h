@@ -75,8 +75,7 @@ enum TSkinBorder : int { sbLeft, sbRight, sbTop, sbBottom };
 
 class TSkinData : public TComponent {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TSkinData, TComponent)
 
   static constexpr char kVersion[] = "5.40.07.15";
   static constexpr TSkinControlTypes kDefaultSkinControls =

@@ -38,7 +38,7 @@ POINT PointOfLParam(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-const TClassInfo TWinSkinForm::ClassInfo{"TWinSkinForm", &TComponent::ClassInfo, {}};
+QV_CLASS_INFO(TWinSkinForm, {});
 
 TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), FDoubleClickTime(GetDoubleClickTime()) {
   NONCLIENTMETRICSA metrics{};

@@ -44,9 +44,7 @@ enum : int { kSkinAttached = 0, kSkinActive = 1, kSkinReskin = 3, kSkinDestroyin
              kSkinReleased = 6 };
 
 class TWinSkinForm : public TComponent {
- public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TWinSkinForm, TComponent)
 
   // owner: the framework form (or control) of the window, or none.
   explicit TWinSkinForm(TComponent* owner);

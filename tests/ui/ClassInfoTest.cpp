@@ -14,8 +14,7 @@ constexpr std::string_view kSideNames[] = {"sdLeft", "sdTop", "sdRight", "sdBott
 // One published property of every kind.
 class TWidget : public TComponent {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TWidget, TComponent)
   using TComponent::TComponent;
 
   int Size() const { return FSize; }
@@ -51,9 +50,23 @@ const TPropInfo TWidget::Published[] = {
     Prop<TTypeKind::Method, &TWidget::OnChange, &TWidget::OnChange>("OnChange"),
     Prop<TTypeKind::Integer, &TWidget::Count, nullptr>("Count"),
 };
-const TClassInfo TWidget::ClassInfo{"TWidget", &TComponent::ClassInfo, Published};
+QV_CLASS_INFO(TWidget, Published);
 
 }  // namespace
+
+TEST(ClassInfo, RecordsTheTypeItWasDeclaredFor) {
+  class TUndeclared : public TWidget {
+   public:
+    using TWidget::TWidget;
+  };
+  TWidget widget(nullptr);
+  TUndeclared undeclared(nullptr);
+  EXPECT_EQ(*TWidget::ClassInfo.Type, typeid(TWidget));
+  EXPECT_NO_THROW(widget.CheckClassDeclared());
+  // Without its own declaration the class would pass for its parent.
+  EXPECT_EQ(undeclared.ClassName(), "TWidget");
+  EXPECT_THROW(undeclared.CheckClassDeclared(), Exception);
+}
 
 TEST(ClassInfo, NamesTheClassAndItsAncestry) {
   TWidget widget(nullptr);

@@ -14,7 +14,8 @@ using TLog = std::vector<std::string>;
 // Logs its Loaded, its destruction, the notifications it gets and the
 // component state it had when a property was assigned.
 class TLogged : public TComponent {
- public:
+  QV_CLASS(TLogged, TComponent)
+
   TLogged(TComponent* owner, TLog& log) : TComponent(owner), FLog(log) {}
   ~TLogged() override { FLog.push_back("free " + Name()); }
 
@@ -46,6 +47,7 @@ class TLogged : public TComponent {
  private:
   TLog& FLog;
 };
+QV_CLASS_INFO(TLogged, {});
 
 // A logged component named at construction.
 class TOwnedBy : public TLogged {

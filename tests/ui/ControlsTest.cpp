@@ -97,6 +97,19 @@ TEST(WinControl, WindowsAreOfTheirClassNameAndLeadBackToTheirControl) {
   EXPECT_EQ(SendMessageA(memo.Handle(), EM_GETLINECOUNT, 0, 0), 3);
 }
 
+TEST(WinControl, AControlClassWithoutItsOwnClassInfoGetsNoWindow) {
+  // It would register its window under its parent's class name.
+  class TUndeclaredPanel : public TPanel {
+   public:
+    using TPanel::TPanel;
+  };
+  auto form = NewTestForm();
+  auto* panel = new TUndeclaredPanel(form.get());
+  panel->SetParent(form.get());
+  EXPECT_THROW(panel->HandleNeeded(), Exception);
+  EXPECT_FALSE(panel->HandleAllocated());
+}
+
 // While a memo's window is being created, a window-creation hook creates
 // another framework window, as skinning code may.
 TPanel* gHookPanel = nullptr;

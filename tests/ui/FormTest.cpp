@@ -19,7 +19,8 @@ std::string StateOf(const TComponent& component) {
 }
 
 class TLoggedPanel : public TPanel {
- public:
+  QV_CLASS(TLoggedPanel, TPanel)
+
   TLoggedPanel(TComponent* owner, TLog& log) : TPanel(owner), FLog(log) {}
   void Loaded() override {
     FLog.push_back("loaded " + Name() + StateOf(*this));
@@ -29,10 +30,12 @@ class TLoggedPanel : public TPanel {
  private:
   TLog& FLog;
 };
+QV_CLASS_INFO(TLoggedPanel, {});
 
 // Logs the steps of its construction; OnCreate may throw.
 class TLoggedForm : public TForm {
- public:
+  QV_CLASS(TLoggedForm, TForm)
+
   static inline TLog Log;
   static inline bool FailInCreate = false;
   static inline bool FailInReadState = false;
@@ -57,10 +60,11 @@ class TLoggedForm : public TForm {
     reader.Create<TLoggedPanel>("Panel2", Log)->SetParent(panel);
   }
 };
+QV_CLASS_INFO(TLoggedForm, {});
 
 // Throws from its message handling.
 class TThrowingPanel : public TPanel {
- public:
+  QV_CLASS(TThrowingPanel, TPanel)
   using TPanel::TPanel;
 
  protected:
@@ -72,6 +76,7 @@ class TThrowingPanel : public TPanel {
     }
   }
 };
+QV_CLASS_INFO(TThrowingPanel, {});
 
 class FormBuilding : public ::testing::Test {
  protected:

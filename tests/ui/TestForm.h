@@ -8,8 +8,7 @@
 
 class TTestForm : public TForm {
  public:
-  static const TClassInfo ClassInfo;
-  const TClassInfo& ClassType() const override { return ClassInfo; }
+  QV_CLASS(TTestForm, TForm)
   using TForm::TForm;
 
   TPanel* Panel1 = nullptr;
@@ -36,4 +35,4 @@ class TTestForm : public TForm {
   }
 };
 
-inline const TClassInfo TTestForm::ClassInfo{"TTestForm", &TForm::ClassInfo, {}};
+inline QV_CLASS_INFO(TTestForm, {});
