@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "skin/data/WinSkinData.h"
-#include "skin/window/SkinDraw.h"
 #include "skin/window/SkinMessages.h"
 #include "skin/window/WinSkinForm.h"
 #include "skin/window/WinSkinPopMenu.h"
@@ -30,7 +29,6 @@ bool Contains(const std::string& text, const char* part) { return text.find(part
 }  // namespace
 
 TSkinManage::TSkinManage() {
-  StartSkinDrawing();
   FTimer.SetInterval(100);
   FTimer.OnTimer = TNotifyEvent::Of<&TSkinManage::RunCommand>(this);
 }
@@ -50,7 +48,6 @@ TSkinManage::~TSkinManage() {
   FSkinDatas.clear();
   FHook.Reset();
   HookDisabled = true;
-  EndSkinDrawing();
 }
 
 void TSkinManage::InstallHook() {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/window/SkinDraw.h"
 #include "ui/Handles.h"
 #include "ui/Timer.h"
 
@@ -120,6 +121,10 @@ class TSkinManage {
   TTimer FTimer;
 
  private:
+  // The shared drawing buffer exists while the manager does; frames are
+  // painted only then.
+  TSkinDrawingScope FDrawing;
+
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   void WindowCreated(HWND handle, const CREATESTRUCTA& create);
   void RunCommand(TObject* sender);
