@@ -474,6 +474,10 @@ void TWinSkinForm::OnSize(TMessage& message) {
     case SIZE_MAXIMIZED: FShowState = ssMaximized; break;
     default: break;
   }
+  if (FMDIKind == mkChild && message.WParam != SIZE_MINIMIZED) {
+    // Maximized children share the frame's title: they keep no region.
+    if (TSkinManage* manager = SkinManager()) manager->SetMDIMaximized(message.WParam == SIZE_MAXIMIZED);
+  }
   if (FShowState == ssMinimized) return;
   if (FMDIKind == mkChild) {
     const TSkinManage* manager = SkinManager();

@@ -32,8 +32,9 @@ inline TColor BorderColour(TSkinBorder border, int frame, TPart part) {
 inline TColor ButtonColour(int button, int frame) { return RGB(250 - 20 * frame, 30 + 100 * button, 250); }
 
 // sidesTransparent: Trans of the side borders (1: their magenta pixels are
-// cut out of the window).
-inline TSkinFixture Skin(bool sidesTransparent = true) {
+// cut out of the window); extra: more INI sections (title buttons drawn with
+// close.bmp, for example).
+inline TSkinFixture Skin(bool sidesTransparent = true, const std::string& extra = "") {
   const auto side = [](TSkinBorder border) {
     return BmpOf(2 * kSide, 30, [border](int x, int y) -> TColor {
       const int frame = x / kSide + 1;
@@ -58,7 +59,7 @@ inline TSkinFixture Skin(bool sidesTransparent = true) {
       "TextShift=30\nTextRightClip=30\n"
       "[Colours]\nTitleTextActive=255 255 0\nTitleTextNoActive=0 255 255\nButtonFace=200 200 200\n"
       "[Button0]\nAction=0\nAlign=1\nXcoord=14\nYcoord=4\nframe=4\nButtonImage=close.bmp\n"
-      "[Button3]\nAction=2\nAlign=1\nXcoord=28\nYcoord=4\nframe=4\nButtonImage=minimize.bmp\n";
+      "[Button3]\nAction=2\nAlign=1\nXcoord=28\nYcoord=4\nframe=4\nButtonImage=minimize.bmp\n" + extra;
   return TSkinFixture(ini)
       .Entry("left.bmp", side(sbLeft))
       .Entry("right.bmp", side(sbRight))
