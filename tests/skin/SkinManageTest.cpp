@@ -156,14 +156,22 @@ TEST_F(SkinManager, CommandsWaitForTheFirstActivation) {
   ASSERT_NE(manager.FindSkinForm(form.Handle()), nullptr);
   EXPECT_TRUE(Skinned(form.Handle()));
 
-  // From then on commands run on the timer, 250 ms later.
+  // From then on commands run on the timer, 250 ms later, and the component
+  // hears when its command has run.
+  struct TChanges {
+    void Changed(TObject*) { ++Count; }
+    int Count = 0;
+  } changes;
+  data->OnSkinChanged = TNotifyEvent::Of<&TChanges::Changed>(&changes);
   data->SetActive(false);
   EXPECT_TRUE(manager.FTimer.Enabled());
   EXPECT_EQ(manager.FTimer.Interval(), 250);
   EXPECT_TRUE(Skinned(form.Handle()));
+  EXPECT_EQ(changes.Count, 0);
   PumpMessages(400);
   EXPECT_FALSE(Skinned(form.Handle()));
   EXPECT_TRUE(manager.FForms.empty());
+  EXPECT_EQ(changes.Count, 1);
   data->SetActive(true);
   PumpMessages(400);
   EXPECT_TRUE(Skinned(form.Handle()));
