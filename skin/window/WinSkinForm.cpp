@@ -316,12 +316,13 @@ void TWinSkinForm::AdjustWindowSize(bool keepClient) {
   SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
 
-void TWinSkinForm::Unhook() {
+void TWinSkinForm::Unhook(bool restoreColour) {
   FSysPopup.reset();
   FTimer.SetEnabled(false);
   FFormHook.Restore();
   FSubclass.Restore();
-  if (FForm && !Destroying() && !(FForm->ComponentState() & csDestroying)) FForm->SetColor(FOrgColor);
+  if (restoreColour && FForm && !Destroying() && !(FForm->ComponentState() & csDestroying))
+    FForm->SetColor(FOrgColor);
   FMDIClientSubclass.Restore();
 }
 
@@ -330,7 +331,7 @@ void TWinSkinForm::Detach() {
   if (FSkinState == kSkinReleased) return;
   const bool subclassed = Subclassed();
   if (FSkinFrame && subclassed) SetSysMenuStyle(false);
-  Unhook();
+  Unhook(true);
   if (FSkinFrame && subclassed && !Destroying() && (FMDIKind == mkChild || !FIsChild)) {
     RECT window{};
     GetWindowRect(FHandle, &window);
@@ -353,7 +354,7 @@ void TWinSkinForm::Detach() {
 }
 
 void TWinSkinForm::ReleaseWindow() {
-  Unhook();
+  Unhook(false);
   FSkinState = kSkinReleased;
 }
 

@@ -150,9 +150,9 @@ class TWinSkinForm : public TComponent {
   bool Subclassed() const { return FSubclass.Installed(); }
   bool Destroying() const { return FSkinState == kSkinDestroying; }
   bool MaximizedMDIChild() const { return FMDIKind == mkChild && FShowState == ssMaximized; }
-  // Restores procedures and the form's colour; the common part of Detach
-  // and ReleaseWindow.
-  void Unhook();
+  // Stops the timer and gives the procedures back (and the form's colour);
+  // the common part of Detach and ReleaseWindow.
+  void Unhook(bool restoreColour);
 
   // The window's procedure and its handlers.
   void WndProc(TMessage& message);
