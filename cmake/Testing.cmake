@@ -24,4 +24,11 @@ function(qv_add_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(WIN32)
+    # Windows tests share one display and one Wine desktop: a window that one
+    # of them shows or activates would cover or deactivate another's, whose
+    # tests read pixels back from the screen and give real mouse and
+    # keyboard input. They take the display in turns.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+  endif()
 endfunction()

@@ -34,6 +34,13 @@ class TApplication : public TComponent {
   // executable's file name without its extension.
   const std::string& Title() const { return FTitle; }
 
+  // How long the mouse rests on something before its hint shows, and how
+  // long the hint then stays, in milliseconds.
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int pause) { FHintPause = pause; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int pause) { FHintHidePause = pause; }
+
   // Shows the error box for the exception being handled; call it in a
   // catch block.
   void HandleException() noexcept;
@@ -45,6 +52,8 @@ class TApplication : public TComponent {
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   std::string FTitle;
+  int FHintPause = 500;
+  int FHintHidePause = 2500;
 };
 
 // The program's one application object.

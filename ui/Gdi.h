@@ -71,6 +71,23 @@ class TWindowDC {
   HDC FDC;
 };
 
+// The device context of a whole window, non-client area included, released
+// by the destructor.
+class TNonClientDC {
+ public:
+  explicit TNonClientDC(HWND window) : FWindow(window), FDC(GetWindowDC(window)) {}
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  ~TNonClientDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
 // Selects an object into a device context for the lifetime of this object.
 class TSelectObject {
  public:

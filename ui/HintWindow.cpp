@@ -7,11 +7,11 @@ constexpr char kClassName[] = "QuorvexHintWindow";
 constexpr int kMarginX = 4, kMarginY = 2;
 constexpr UINT kTextFormat = DT_NOPREFIX | DT_WORDBREAK;
 
-void RegisterHintClass() {
+void RegisterHintClass(WNDPROC windowProc) {
   WNDCLASSA windowClass{};
   if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &windowClass)) return;
   windowClass.style = CS_SAVEBITS;
-  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.lpszClassName = kClassName;
@@ -46,12 +46,10 @@ RECT THintWindow::CalcHintRect(int maxWidth, const std::string& text) {
 
 void THintWindow::ActivateHint(const RECT& rect, const std::string& text) {
   if (!FHandle) {
-    RegisterHintClass();
+    RegisterHintClass(WindowProc);
     FHandle = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, "",
-                              WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                              WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (!FHandle) return;
-    SetWindowLongPtrA(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
   }
   SetWindowTextA(FHandle, text.c_str());
   SetWindowPos(FHandle, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -64,6 +62,10 @@ void THintWindow::Hide() {
 }
 
 LRESULT CALLBACK THintWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
   auto* self = reinterpret_cast<THintWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   switch (message) {
     case WM_NCHITTEST:

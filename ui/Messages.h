@@ -31,3 +31,6 @@ constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORDLG = CN_BASE + WM_CTLCOLORDLG;
 constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+// WM_NOTIFY is not reflected: CN_BASE + WM_NOTIFY (0xBC4E) is also the skin
+// engine's SKM_SKINREADY, whose lParam (0x41A2) is no NMHDR pointer. A control
+// that comes to handle it must tell the two apart by lParam first.

@@ -10,6 +10,7 @@
 #include "skin/window/SkinManage.h"
 #include "ui/Bytes.h"
 #include "ui/Form.h"
+#include "ui/Handles.h"
 #include "ui/TypInfo.h"
 
 namespace {
@@ -65,21 +66,6 @@ bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-// An icon owned by this object, destroyed with it.
-class TIconHandle {
- public:
-  explicit TIconHandle(HICON icon) : FIcon(icon) {}
-  TIconHandle(const TIconHandle&) = delete;
-  TIconHandle& operator=(const TIconHandle&) = delete;
-  ~TIconHandle() {
-    if (FIcon) DestroyIcon(FIcon);
-  }
-  HICON Get() const { return FIcon; }
-
- private:
-  HICON FIcon;
-};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include "skin/data/ImgUtil.h"
 #include "skin/window/SkinManage.h"
+#include "skin/window/WinSkinForm.h"
 #include "tests/skin/RawPackage.h"
 #include "tests/skin/SkinFixture.h"
 #include "ui/Form.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-using TKind = TSkinManage::TRequest::TKind;
 using Bytes = std::vector<std::uint8_t>;
 
 // The manager is program-wide: every test starts and ends without one.
@@ -52,12 +52,6 @@ struct TStreamed {
   TSkinData* Data = nullptr;
   TMemoryStream Stream;
 };
-
-std::vector<TKind> RequestKinds() {
-  std::vector<TKind> kinds;
-  for (const auto& request : SkinManager()->Requests()) kinds.push_back(request.Kind);
-  return kinds;
-}
 
 const std::string kFullIni =
     "[Personality]\nTop=top.bmp\nTopFrame=2\nLeft=side.bmp\nRight=side.bmp\nBottom=bottom.bmp\n"
@@ -177,7 +171,7 @@ TEST_F(SkinData, StreamedSkinLoadsWhenTheFormIsRead) {
   // Before the first activation skinning is only switched on.
   EXPECT_TRUE(manager->FEnabled);
   EXPECT_EQ(manager->FCommand, kSkinAll);
-  EXPECT_EQ(RequestKinds(), std::vector<TKind>{TKind::InstallHook});
+  EXPECT_FALSE(manager->FTimer.Enabled());
   // The menu bar kind takes the menu items with it.
   EXPECT_EQ(data.SkinControls(), TSkinData::kDefaultSkinControls & ~SetBit(xcMenuItem));
   // The application icon is ready, on magenta.
@@ -430,17 +424,23 @@ TEST_F(SkinData, LoadedAppliesTheMenuRules) {
 
 TEST_F(SkinData, OtherScopesSwitchTheManagerOnWhenLoaded) {
   TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 150);
+  form.Show();
   TReader reader(form);
   TSkinData* data = reader.Create<TSkinData>("SkinData1");
   data->SetSkinFormtype(sfOnlyThisForm);
   data->SetActive(true);
+  FullSkin().PackInto(data->FSkinStream);
+  data->LoadSkin();
   reader.EndRead();
   TSkinManage& manager = *SkinManager();
   EXPECT_TRUE(manager.FEnabled);
   EXPECT_EQ(manager.FState, 1);
   EXPECT_EQ(manager.FMainSkinData, nullptr);
-  ASSERT_EQ(RequestKinds(), std::vector<TKind>{TKind::SkinForm});
-  EXPECT_EQ(manager.Requests()[0].Form, &form);
+  // Its own form is skinned at once, with it.
+  const TWinSkinForm* skinned = manager.FindSkinForm(form.Handle());
+  ASSERT_NE(skinned, nullptr);
+  EXPECT_EQ(skinned->FSkinData, data);
   // Its menu kinds are left alone.
   EXPECT_TRUE(data->SkinControls() & SetBit(xcSystemMenu));
 }
@@ -450,39 +450,33 @@ TEST_F(SkinData, ActivationAsksTheManager) {
   TSkinData& data = *form.Data;
   TSkinManage& manager = *SkinManager();
   // The first activation of a window starts the counter: commands are
-  // deferred from then on.
+  // deferred from then on, by 250 ms.
   manager.FState = 1;
   data.SetActive(true);
   EXPECT_EQ(manager.FCommandData, &data);
-  ASSERT_EQ(manager.Requests().size(), 2u);
-  EXPECT_EQ(manager.Requests()[1].Kind, TKind::StartTimer);
-  EXPECT_EQ(manager.Requests()[1].Command, kSkinAll);
-  EXPECT_EQ(manager.Requests()[1].Delay, 250);
-  data.SetActive(true);  // unchanged: nothing
+  EXPECT_EQ(manager.FCommand, kSkinAll);
+  EXPECT_TRUE(manager.FTimer.Enabled());
+  EXPECT_EQ(manager.FTimer.Interval(), 250);
   data.SetActive(false);
-  ASSERT_EQ(manager.Requests().size(), 3u);
-  EXPECT_EQ(manager.Requests()[2].Command, kUnskinAll);
+  EXPECT_EQ(manager.FCommand, kUnskinAll);
 
   data.ApplySkin();
-  ASSERT_EQ(manager.Requests().size(), 5u);
-  EXPECT_EQ(manager.Requests()[3].Kind, TKind::ReloadSkinData);
-  EXPECT_EQ(manager.Requests()[3].SkinData, &data);
-  EXPECT_EQ(manager.Requests()[4].Command, kRefresh);
+  EXPECT_EQ(manager.FCommandData, &data);
+  EXPECT_EQ(manager.FCommand, kRefresh);
   // With the counter beyond 1 no refresh is asked for.
+  manager.FCommand = 0;
   manager.FState = 2;
   data.ApplySkin();
-  EXPECT_EQ(manager.Requests().back().Kind, TKind::ReloadSkinData);
+  EXPECT_EQ(manager.FCommand, 0);
 
-  // Without a skin, switching on asks nothing.
+  // Without a skin, switching on asks nothing; dialog scope never asks.
   TSkinData empty(nullptr);
-  const std::size_t before = manager.Requests().size();
   empty.SetActive(true);
-  EXPECT_EQ(manager.Requests().size(), before);
-  // Dialog scope never asks.
   TSkinData dialog(nullptr);
   dialog.SetSkinFormtype(sfDialog);
   dialog.SetActive(true);
-  EXPECT_EQ(manager.Requests().size(), before);
+  EXPECT_EQ(manager.FCommandData, &data);
+  EXPECT_EQ(manager.FCommand, 0);
 }
 
 TEST_F(SkinData, CanSkinWindowVetoes) {
@@ -534,7 +528,6 @@ TEST_F(SkinData, SkinFileLoadsAPackageAtRunTime) {
   // The manager takes the new skin up.
   ASSERT_NE(SkinManager(), nullptr);
   EXPECT_EQ(SkinManager()->FCommandData, &data);
-  EXPECT_EQ(SkinManager()->Requests().back().Kind, TKind::ReloadSkinData);
   std::filesystem::remove(path);
 
   // A missing file leaves the component without a skin.

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -97,3 +98,85 @@ HDROP MakeDropOf(const std::vector<std::basic_string<TChar>>& paths) {
 HDROP MakeDrop(const std::vector<std::string>& paths) { return MakeDropOf(paths); }
 
 HDROP MakeDrop(const std::vector<std::wstring>& paths) { return MakeDropOf(paths); }
+
+void PumpMessages(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  MSG msg;
+  do {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount() - start < milliseconds);
+}
+
+void MoveMouseTo(POINT screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = static_cast<LONG>((screen.x * 65536 + width - 1) / width);
+  input.mi.dy = static_cast<LONG>((screen.y * 65536 + height - 1) / height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void MouseButton(bool down, bool right) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                           : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+  SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT screen, bool right) {
+  MoveMouseTo(screen);
+  PumpMessages(30);
+  MouseButton(true, right);
+  PumpMessages(30);
+  MouseButton(false, right);
+}
+
+void PressKey(WORD key) {
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof inputs[0]);
+}
+
+COLORREF TScreenShot::At(int x, int y) const {
+  const int width = Area.right - Area.left;
+  return Pixels[static_cast<std::size_t>((y - Area.top) * width + (x - Area.left))];
+}
+
+TScreenShot CaptureScreen(const RECT& area) {
+  TScreenShot shot;
+  shot.Area = area;
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  GdiFlush();
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const std::uint32_t p = pixels[i];  // 0x00RRGGBB
+    shot.Pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}

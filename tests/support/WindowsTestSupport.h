@@ -45,3 +45,22 @@ HDROP MakeDrop(const std::vector<std::string>& paths);
 // The same in UTF-16 (DROPFILES.fWide), as the shell hands over names that
 // the code page cannot spell.
 HDROP MakeDrop(const std::vector<std::wstring>& paths);
+
+// Dispatches the thread's messages for the given time.
+void PumpMessages(DWORD milliseconds);
+
+// Real input, as a user gives it (SendInput): moves the mouse to the screen
+// point and clicks the left or the right button there; presses a key.
+void ClickAt(POINT screen, bool right = false);
+void MoveMouseTo(POINT screen);
+void MouseButton(bool down, bool right = false);
+void PressKey(WORD key);
+
+// Pixels of the screen as the display shows them, 0x00BBGGRR.
+struct TScreenShot {
+  RECT Area{};
+  std::vector<COLORREF> Pixels;
+  // Screen coordinates.
+  COLORREF At(int x, int y) const;
+};
+TScreenShot CaptureScreen(const RECT& area);

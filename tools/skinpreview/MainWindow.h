@@ -1,11 +1,13 @@
 #pragma once
-// A mock-up of the program's main window drawn from a skin folder the way
-// frame painting and the memo's scroll-bar skin compose it: the four
-// borders, the title with its caption and buttons, the panel and the memo
-// with a vertical scroll bar. Texts come as pictures: the caption's ink on
-// magenta (recoloured with the skin's title text colour) and the memo's
-// text on white.
-#include "tools/skinpreview/SkinSource.h"
+// The program's main window as the engine draws it: two real windows of
+// its size and style (dialog frame, stay on top, 390 x 276 client, a panel
+// and a memo), skinned by the engine with the loaded skin, one active and
+// one inactive, read back from the screen side by side on a plain desktop.
+// Where the window region cuts a window, the desktop shows.
+#include <memory>
 
-TPixmap ComposeMainWindow(const TSkinSource& skin, bool active, const TPixmap& caption, const TPixmap& memoText,
-                          TRgb desktop);
+#include "ui/Bitmap.h"
+
+class TSkinData;
+
+std::unique_ptr<TBitmap> ComposeMainWindows(TSkinData& skin);

@@ -1,49 +1,50 @@
-// skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP WINDOW_BMP GALLERY_BMP
+// skinpreview PACKAGE OUT_DIR
 //
-// Draws the program's main window from the skin in SKIN_DIR, active and
-// inactive side by side on a plain desktop, into WINDOW_BMP, and samples of
-// the control elements into GALLERY_BMP. CAPTION_BMP holds
-// the caption text in any ink on magenta, MEMO_BMP the memo's text on white
-// (tools/skinpreview/preview renders both and converts the result).
+// Shows a skin package as the engine draws it: OUT_DIR/window.bmp, the
+// program's main window (active and inactive) skinned by the engine and
+// read back from the screen, and OUT_DIR/gallery.bmp, samples of the
+// control elements drawn with the engine's primitives
+// (tools/skinpreview/preview packs a skin folder, runs this under Wine and
+// converts the pictures).
 #include <cstdio>
 #include <exception>
+#include <string>
 
+#include "skin/data/WinSkinData.h"
+#include "skin/window/SkinManage.h"
 #include "tools/skinpreview/Gallery.h"
 #include "tools/skinpreview/MainWindow.h"
-#include "tools/skinpreview/Render.h"
 #include "ui/Stream.h"
 
 namespace {
 
-void Save(const TPixmap& picture, const char* path) {
-  const std::vector<std::uint8_t> bytes = EncodePixmap(picture);
+void Save(TBitmap& picture, const std::string& path) {
   TFileStream out(path);
-  out.WriteBuffer(bytes.data(), bytes.size());
+  picture.SaveToStream(out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: skinpreview SKIN_DIR CAPTION_BMP MEMO_BMP WINDOW_BMP GALLERY_BMP\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: skinpreview PACKAGE OUT_DIR\n");
     return 2;
   }
-  try {
-    const TSkinSource skin(argv[1]);
-    const TPixmap caption = DecodePixmap(ReadFileBytes(argv[2]));
-    const TPixmap memo = DecodePixmap(ReadFileBytes(argv[3]));
-    const TRgb desktop = Hex(0x8A97A6);
-    const TPixmap active = ComposeMainWindow(skin, true, caption, memo, desktop);
-    const TPixmap inactive = ComposeMainWindow(skin, false, caption, memo, desktop);
-    constexpr int kGap = 16;
-    TPixmap sheet(active.Width() * 2 + kGap * 3, active.Height() + kGap * 2, desktop);
-    Blit(sheet, kGap, kGap, active, false);
-    Blit(sheet, active.Width() + kGap * 2, kGap, inactive, false);
-    Save(sheet, argv[4]);
-    Save(ComposeGallery(skin), argv[5]);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "skinpreview: %s\n", e.what());
-    return 1;
+  int status = 0;
+  {
+    TComponent root(nullptr);
+    try {
+      auto* skin = new TSkinData(&root);
+      skin->SetSkinFile(argv[1]);
+      if (skin->FNoSkin) throw Exception(std::string(argv[1]) + " is not a skin package");
+      const std::string out = argv[2];
+      Save(*ComposeMainWindows(*skin), out + "/window.bmp");
+      Save(*ComposeGallery(*skin), out + "/gallery.bmp");
+    } catch (const Exception& e) {
+      std::fprintf(stderr, "skinpreview: %s\n", e.Message().c_str());
+      status = 1;
+    }
   }
-  return 0;
+  DestroySkinManager();
+  return status;
 }

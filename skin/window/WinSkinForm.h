@@ -1,0 +1,235 @@
+#pragma once
+// TWinSkinForm: the skin's hold on one top-level window. It subclasses the
+// window, tells the system that the client area sits inside the skin's
+// borders, paints the borders, the title bar with its caption and title
+// buttons, cuts the window to the shape of the border bitmaps and runs the
+// title buttons. The skin manager creates it (owned by the framework form,
+// or by the manager for a plain window such as a system dialog), attaches
+// it and posts SKM_ATTACH; from then on the window's messages drive it.
+//
+// Where things are: attaching, the window procedure and its handlers here
+// (WinSkinForm.cpp); frame painting and the window region in
+// FramePaint.cpp; the title-bar elements, the non-client mouse, the system
+// menu and the system commands in TitleBar.cpp; the hand-over of the
+// window's controls to control skinning in skin/controls.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Bitmap.h"
+#include "ui/Component.h"
+#include "ui/Gdi.h"
+#include "ui/Menus.h"
+#include "ui/Subclass.h"
+#include "ui/Timer.h"
+
+class TNCObject;
+class TSkinData;
+class TWinControl;
+class TWinSysButton;
+
+// The frame of the window, by its style.
+enum TFrameKind : std::uint8_t { fkSizeable, fkSingle, fkNone, fkDialog };
+enum TShowState : std::uint8_t { ssNormal, ssMaximized, ssMinimized };
+enum TMDIKind : std::uint8_t { mkPlain, mkFrame, mkChild };
+// FBorderIcons bits; biKeepSysMenu: never take WS_SYSMENU away.
+enum : std::uint8_t { biMaximize = 1, biMinimize = 2, biHelp = 4, biSystemMenu = 8, biKeepSysMenu = 16 };
+// FSkinState: attached, not finished; active; re-skinning; the window is
+// being destroyed; adjusting the size while finishing; released.
+enum : int { kSkinAttached = 0, kSkinActive = 1, kSkinReskin = 3, kSkinDestroying = 4, kSkinAdjusting = 5,
+             kSkinReleased = 6 };
+
+class TWinSkinForm : public TComponent {
+  QV_CLASS(TWinSkinForm, TComponent)
+
+  // owner: the framework form (or control) of the window, or none.
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+
+  // FHandle and FClassName are set first.
+  void AttachForm(TSkinData* skinData, TWinControl* form);
+  void AttachWindow(TSkinData* skinData);
+  // Gives the window its system frame back (size, region, style, procedures).
+  void Detach();
+  // Lets go of a window that is being destroyed: procedures only.
+  void ReleaseWindow();
+  // Takes up a changed skin.
+  void Reskin();
+  // Frame sizes and title buttons from the skin.
+  void LoadFrameMetrics();
+  void FreeTitleButtons();
+  // Sizes the window around its client area and the skin's borders.
+  void AdjustWindowSize(bool keepClient);
+  void UpdateIcon();
+  // Takes WS_SYSMENU away (strip) or gives it back.
+  void SetSysMenuStyle(bool strip);
+  void ReadShowState();
+
+  // Frame painting and the window region (FramePaint.cpp). A null device
+  // context: the window's own.
+  void PaintFrame(HDC dc);
+  // Builds the region for the window's size and gives it to the window,
+  // when the size changed, during a re-skin and for MDI children.
+  void UpdateRegion();
+  // The window's shape at the size, in window coordinates: the inner
+  // rectangle and the borders without their magenta pixels where they are
+  // transparent; the whole rectangle when no border is.
+  TRegionHandle BuildRegion(int width, int height);
+
+  // Title-bar elements (TitleBar.cpp).
+  TNCObject* HitTitleElement(POINT point);
+  POINT ToWindowPoint(int screenX, int screenY) const;
+  void LayoutTitleButtons();
+  void ShowSystemMenu(POINT screen);
+
+  // The hand-over to control skinning (skin/controls/ControlDispatch.cpp).
+  void SkinFormControls(TWinControl& form);
+  void SkinChildWindows(HWND window);
+  void SkinWindow(HWND window);
+
+  HWND FHandle = nullptr;
+  TWinControl* FForm = nullptr;
+  TSkinData* FSkinData = nullptr;
+  std::string FClassName;
+  bool FUnicode = false;
+  bool FSkinFrame = false;
+  DWORD FStyle = 0;
+  std::uint8_t FBorderIcons = 0;
+  TMDIKind FMDIKind = mkPlain;
+  TFrameKind FFrameKind = fkSizeable;
+  TShowState FShowState = ssNormal;
+  int FSkinState = kSkinAttached;
+  bool FActive = true;
+  bool FRightToLeft = false;
+  bool FIsChild = false;
+  bool FSystemDialog = false;
+  int FLeftWidth = 0, FTitleHeight = 0, FRightWidth = 0, FBottomHeight = 0;
+  int FMenuHeight = 0;
+  // The client rectangle at attach: its right and bottom are the size kept.
+  RECT FOrgClientRect{};
+  // Window size minus client size under the system frame at attach.
+  SIZE FOrgFrame{};
+  RECT FWindowRect{};
+  int FPaintWidth = 0, FPaintHeight = 0;
+  // Where the caption text and its backdrop were last drawn.
+  RECT FCaptionRect{}, FCaptionBackRect{};
+  int FRightButtonsLeft = 0;
+  std::vector<std::unique_ptr<TWinSysButton>> FTitleButtons;
+  TNCObject* FHotElement = nullptr;
+  // The window holds a region made from the skin, built for this size.
+  bool FHasRegion = false;
+  int FRegionWidth = 0, FRegionHeight = 0;
+  // The borders as last rendered, by border and frame (active, inactive).
+  std::array<std::unique_ptr<TBitmap>, 8> FBorderImages;
+  // The window's small icon on magenta.
+  TBitmap FIconBitmap;
+  int FIconSize = 0;
+  TFontHandle FCaptionFont;
+  std::wstring FCaptionPrefix = L" ";
+  std::wstring FCaptionSuffix = L"  ";
+  // Runs while the window is active: hover tracking and button hints.
+  TTimer FTimer;
+  HMENU FSysMenu = nullptr;
+  std::unique_ptr<TPopupMenu> FSysPopup;
+  HMENU FWindowMenu = nullptr;
+  HWND FMDIClient = nullptr;
+  bool FMenuRefresh = false;
+  DWORD FLastSysMenuTick = 0;
+  UINT FDoubleClickTime = 0;
+  TColor FOrgColor = 0;
+  bool FMenuTracking = false;
+
+ private:
+  void Attach();
+  void FinishAttach();
+  void Default(TMessage& message) { FSubclass.CallDefault(message); }
+  bool Subclassed() const { return FSubclass.Installed(); }
+  bool Destroying() const { return FSkinState == kSkinDestroying; }
+  bool MaximizedMDIChild() const { return FMDIKind == mkChild && FShowState == ssMaximized; }
+  // Stops the timer and gives the procedures back (and the form's colour);
+  // the common part of Detach and ReleaseWindow.
+  void Unhook(bool restoreColour);
+
+  // The window's procedure and its handlers.
+  void WndProc(TMessage& message);
+  void OnEraseBkgnd(TMessage& message);
+  void OnNCDestroy(TMessage& message);
+  void OnCtlColor(TMessage& message);
+  void OnQuerySkinned(TMessage& message);
+  void OnSize(TMessage& message);
+  void OnNCActivate(TMessage& message);
+  void OnCommand(TMessage& message);
+  void OnNCCalcSize(TMessage& message);
+  void OnNCHitTest(TMessage& message);
+  void OnNCPaint(TMessage& message);
+  void OnTimer(TObject* sender);
+  // TitleBar.cpp.
+  void OnSysCommand(TMessage& message);
+  void OnNCMouseMove(TMessage& message);
+  void OnNCLButtonDown(TMessage& message);
+  void OnNCLButtonUp(TMessage& message);
+  void OnNCRButtonDown(TMessage& message);
+  void OnNCLButtonDblClk(TMessage& message);
+  // The framework-level procedure of a framework form.
+  void FormWndProc(TMessage& message);
+  void OnSetText(TMessage& message);
+  // The MDI client's procedure of an MDI frame.
+  void MDIClientProc(TMessage& message);
+
+  // FramePaint.cpp.
+  // A border element rendered at the size, in the current active state.
+  TBitmap& RenderBorder(int border, int width, int height);
+  // What a composed title bar shows.
+  struct TTitleState {
+    int Width = -1, Height = -1;
+    bool Active = false;
+    TShowState Show = ssNormal;
+    std::wstring Text;
+    // Each title button's visible and enabled bits.
+    std::vector<std::uint8_t> Buttons;
+    bool operator==(const TTitleState&) const = default;
+  };
+  // left, right: the side borders just painted (null when minimized).
+  void PaintTitle(HDC dc, TBitmap* left, TBitmap* right);
+  void ComposeTitle(TBitmap& bitmap, const TTitleState& state, TBitmap* left, TBitmap* right);
+  void PaintCaption(TCanvas& canvas, const RECT& title, const std::wstring& text);
+  void PaintTitleButtons(HDC dc);
+  // FCaptionPrefix, the window text and FCaptionSuffix.
+  std::wstring CaptionText() const;
+  void SystemMenuClick(TObject* sender);
+
+ public:
+  // Title-button actions (TitleBar.cpp), also run by the elements.
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void RestoreWindow();
+  // Stops the timer and posts WM_CLOSE, or WM_SYSCOMMAND with the command.
+  void PostClose(UINT command);
+  // The window icon at the icon button's place.
+  void PaintIconButton(HDC dc, const TWinSysButton& button);
+
+ private:
+  TWindowSubclass FSubclass;
+  TWindowSubclass FMDIClientSubclass;
+  TWindowProcHook FFormHook;
+  bool FFinished = false;
+  // The title bar composed off-screen, inactive and active, with what each
+  // shows.
+  struct TTitle {
+    TTitleState State;
+    TBitmap Bitmap;
+  };
+  std::array<TTitle, 2> FTitles;
+  void ForgetTitles() {
+    for (TTitle& title : FTitles) title.State = {};
+  }
+};
+
+// The window's class name, as GetClassNameA gives it.
+std::string WindowClassName(HWND window);
+// Screen point of a mouse message's lParam.
+POINT PointOfLParam(LPARAM lParam);
