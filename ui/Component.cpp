@@ -54,9 +54,8 @@ TComponent* TComponent::Components(int index) const {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  const std::string key = AsciiLowerCase(name);
   for (TComponent* component : FComponents) {
-    if (AsciiLowerCase(component->FName) == key) return component;
+    if (SameIdentifier(component->FName, name)) return component;
   }
   return nullptr;
 }
