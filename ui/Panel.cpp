@@ -6,21 +6,6 @@ namespace {
 
 constexpr std::string_view kBevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 
-// The window's device context for one WM_PAINT, ended by the destructor.
-class TPaintDC {
- public:
-  explicit TPaintDC(HWND window) : FWindow(window), FDC(BeginPaint(window, &FPaint)) {}
-  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
-  TPaintDC(const TPaintDC&) = delete;
-  TPaintDC& operator=(const TPaintDC&) = delete;
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWindow;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
-};
-
 void FillColor(HDC dc, const RECT& rect, TColor color) {
   const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
   FillRect(dc, &rect, brush.Get());
@@ -61,7 +46,7 @@ const TPropInfo TPanel::Published[] = {
 };
 QV_CLASS_INFO(TPanel, Published);
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
   SetColor(SystemColor(COLOR_BTNFACE));
   SetBounds(0, 0, 185, 41);
 }
@@ -91,7 +76,7 @@ void TCustomPanel::BevelsChanged() {
 }
 
 void TCustomPanel::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
 }
 
@@ -104,15 +89,13 @@ void TCustomPanel::AdjustClientRect(RECT& rect) const {
 
 void TCustomPanel::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT: return WMPaint(message);
     case CM_TEXTCHANGED: return CMTextChanged(message);
-    default: return TWinControl::WndProc(message);
+    default: return TCustomControl::WndProc(message);
   }
 }
 
-void TCustomPanel::WMPaint(TMessage&) {
-  const TPaintDC paint(Handle());
-  const HDC dc = paint.Get();
+void TCustomPanel::Paint() {
+  const HDC dc = Canvas().Handle();
   RECT rect = ClientRect();
   if (FBevelOuter != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelOuter, FBevelWidth, Color());
   if (FBevelInner != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelInner, FBevelWidth, Color());
