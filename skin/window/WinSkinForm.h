@@ -21,13 +21,16 @@
 #include <vector>
 
 #include "ui/Bitmap.h"
+#include "ui/Canvas.h"
 #include "ui/Component.h"
 #include "ui/Gdi.h"
 #include "ui/Menus.h"
 #include "ui/Subclass.h"
 #include "ui/Timer.h"
 
+class TControl;
 class TNCObject;
+class TSkinControl;
 class TSkinData;
 class TWinControl;
 class TWinSysButton;
@@ -90,6 +93,11 @@ class TWinSkinForm : public TComponent {
   void SkinFormControls(TWinControl& form);
   void SkinChildWindows(HWND window);
   void SkinWindow(HWND window);
+  // Adds the wrapper to FControls; true when it was there already.
+  bool RegisterControl(TSkinControl* wrapper);
+  void UnregisterControl(TSkinControl* wrapper);
+  // The control answers SKM_QUERYSKINNED or has a registered wrapper.
+  bool IsSkinned(TControl& control) const;
 
   HWND FHandle = nullptr;
   TWinControl* FForm = nullptr;
@@ -142,6 +150,12 @@ class TWinSkinForm : public TComponent {
   UINT FDoubleClickTime = 0;
   TColor FOrgColor = 0;
   bool FMenuTracking = false;
+  // The wrappers of the window's controls, not owned: each is owned by
+  // its control (a bare window's by this object) and leaves the list when
+  // it is destroyed.
+  std::vector<TSkinControl*> FControls;
+  // The canvas the wrappers draw with.
+  TCanvas FCanvas;
 
  private:
   void Attach();
@@ -150,9 +164,14 @@ class TWinSkinForm : public TComponent {
   bool Subclassed() const { return FSubclass.Installed(); }
   bool Destroying() const { return FSkinState == kSkinDestroying; }
   bool MaximizedMDIChild() const { return FMDIKind == mkChild && FShowState == ssMaximized; }
-  // Stops the timer and gives the procedures back (and the form's colour);
-  // the common part of Detach and ReleaseWindow.
-  void Unhook(bool restoreColour);
+  // Stops the timer, gives the procedures back and frees the control
+  // wrappers (with restore, each first gives its control back its colour,
+  // and the form gets its colour back); the common part of Detach and
+  // ReleaseWindow.
+  void Unhook(bool restore);
+  // Frees every control wrapper; with unskin, those whose window still
+  // exists switch off first.
+  void FreeControls(bool unskin);
 
   // The window's procedure and its handlers.
   void WndProc(TMessage& message);
