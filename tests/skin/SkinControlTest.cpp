@@ -162,6 +162,13 @@ TEST_F(SkinControl, RunsAroundTheControlsOwnProcessing) {
   EXPECT_TRUE(EqualRect(&wrapper->FWindowRect, &bounds));
   const RECT origin{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
   EXPECT_TRUE(EqualRect(&wrapper->Drawn, &origin));
+  // A second attach hooks nothing more.
+  EXPECT_TRUE(Window->Skin()->RegisterControl(wrapper));
+  wrapper->InitControl(Window->Skin(), Window->Data, false, &Window->Skin()->FCanvas);
+  Log.clear();
+  Send(kPassed);
+  EXPECT_EQ(Log, (TLog{Entry("before", kPassed), Entry("control", kPassed), Entry("after", kPassed)}));
+  EXPECT_EQ(Wrappers().size(), 1u);
 }
 
 TEST_F(SkinControl, SwitchedOffPassesEverythingUntouched) {
