@@ -199,9 +199,9 @@ TEST_F(SkinControl, UnskinGivesTheColourBack) {
   EXPECT_EQ(Panel->Color(), kSkinFace);
   EXPECT_EQ(wrapper->FOldColor, kPanelColour);
   EXPECT_EQ(ScreenPixel(*Panel), kSkinFace);
-  // A new skin colour is taken up.
+  // A new skin colour reaches every wrapper when the form is skinned anew.
   Window->Data->FColours[scButtonFace] = RGB(90, 80, 70);
-  wrapper->SkinChange();
+  SendMessageA(Window->Handle(), SKM_RESKIN, 0, 0);
   EXPECT_EQ(Panel->Color(), RGB(90, 80, 70));
   wrapper->Unskin();
   EXPECT_FALSE(wrapper->FActive);
