@@ -1,6 +1,11 @@
 #include "skin/controls/WrapperFactory.h"
 
 #include <array>
+#include <string>
+
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinMP.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
   static constexpr std::array<std::string_view, 29> kNames = {
@@ -16,10 +21,16 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 }
 
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  // Each wrapper class adds its case here when it is built, for example
-  //   if (spec.Kind == TWrapperKind::Box) return new TSkinBox(owner);
-  // None is built yet.
-  static_cast<void>(spec);
-  static_cast<void>(owner);
-  return nullptr;
+  const std::string image = spec.Marks & wmPngGlyph ? "PngImage" : "";
+  switch (spec.Kind) {
+    case TWrapperKind::Button: return new TSkinButton(owner);
+    case TWrapperKind::BitButton: return new TSkinBitButton(owner, image);
+    case TWrapperKind::MenuButton: return new TSkinMenuButton(owner);
+    case TWrapperKind::SpeedButton: return new TSkinSpeedButton(owner, image);
+    case TWrapperKind::CheckBox: return new TSkinCheckBox(owner);
+    case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
+    case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
+    case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
+    default: return nullptr;
+  }
 }
