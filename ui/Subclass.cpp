@@ -148,9 +148,13 @@ LRESULT CALLBACK TWindowSubclass::LinkProc(TLink* link, UINT msg, WPARAM wParam,
 class TWindowProcHook::TLink : public TComponent {
  public:
   TLink(TControl& control, TWindowProcHook* hook, THandler handler)
-      : TComponent(&control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
+      : TComponent(&control), FControl(control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
   ~TLink() override {
     if (FHook) FHook->FLink = nullptr;
+    // Freed with the control's components while the control still gets
+    // messages (its window is destroyed after them): the control must not
+    // call this link any more.
+    if (FControl.WindowProc() == Method()) FControl.SetWindowProc(FOld);
   }
 
   TWndMethod Method() { return TWndMethod::Of<&TLink::Dispatch>(this); }
@@ -183,6 +187,9 @@ class TWindowProcHook::TLink : public TComponent {
     old(message);
   }
 
+  // The owner; kept apart, since a component leaves its owner before it
+  // is freed.
+  TControl& FControl;
   TWindowProcHook* FHook;
   THandler FHandler;
   TWndMethod FOld;
