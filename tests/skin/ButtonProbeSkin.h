@@ -5,7 +5,8 @@
 //
 //   Buttons:     5 frames of 12 x 12 side by side, fixed 3 pixels at every
 //                edge: the edge ring in FaceEdge(k), the middle in
-//                FaceMiddle(k).
+//                FaceMiddle(k); with cut corners, the top-left pixel of
+//                each frame magenta and the faces transparent.
 //   CheckButton: checkFrames frames of 13 x 13 (16 x 16 for 12 frames),
 //                RadioButton: radioFrames frames of 13 x 13, each in
 //                GlyphColour; every frame's top-left pixel is magenta
@@ -31,14 +32,19 @@ inline std::vector<std::uint8_t> Strip(int frames, int size, TColor (*colour)(in
   });
 }
 
-// extra: more keys of the Buttons section ("NormalColour2=...\n").
-inline TSkinFixture Skin(int checkFrames = 4, int radioFrames = 4, const std::string& extra = "") {
+// extra: more keys of the Buttons section ("NormalColour2=...\n");
+// cutCorners: the faces are drawn transparently and each frame's top-left
+// pixel is magenta.
+inline TSkinFixture Skin(int checkFrames = 4, int radioFrames = 4, const std::string& extra = "",
+                         bool cutCorners = false) {
   const int checkSize = checkFrames == 12 ? 16 : 13;
   const std::string buttons = "[Buttons]\nBitmap=buttons.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\nBottomHeight=3\n"
-                              "Trans=0\nTile=0\nCheckButton=check.bmp\nRadioButton=radio.bmp\n" + extra;
+                              "Trans=" + std::string(cutCorners ? "1" : "0") +
+                              "\nTile=0\nCheckButton=check.bmp\nRadioButton=radio.bmp\n" + extra;
   TSkinFixture skin = probe::Skin(true, buttons);
-  skin.Entry("buttons.bmp", BmpOf(60, 12, [](int x, int y) -> TColor {
+  skin.Entry("buttons.bmp", BmpOf(60, 12, [cutCorners](int x, int y) -> TColor {
     const int frame = x / 12 + 1, fx = x % 12;
+    if (cutCorners && fx == 0 && y == 0) return clFuchsia;
     const bool edge = fx < kMargin || fx >= 12 - kMargin || y < kMargin || y >= 12 - kMargin;
     return edge ? FaceEdge(frame) : FaceMiddle(frame);
   }));

@@ -16,6 +16,7 @@
 #include "tests/support/GdiCount.h"
 #include "ui/BitBtn.h"
 #include "ui/Button.h"
+#include "ui/Panel.h"
 #include "ui/SpeedButton.h"
 #include "ui/TypInfo.h"
 
@@ -231,6 +232,25 @@ TEST_F(SkinButtons, TheSkinsTextColoursAndFocusRectangle) {
     EXPECT_EQ(wider, c.focusRect) << c.name << " " << Str(ink) << " " << Str(coloured);
     Form.reset();
   }
+}
+
+TEST_F(SkinButtons, Tag5555ShowsTheParentBehindTheFace) {
+  Make(Skin(4, 4, "", true));
+  constexpr TColor kPanel = RGB(10, 90, 30);
+  auto* panel = Form->Add<TPanel>(nullptr, 10, 10, 300, 80);
+  panel->SetColor(kPanel);
+  // The panel stays as it is: its own wrapper is not made here.
+  panel->SetTag(Form->Window.Data->DisableTag());
+  auto* plain = Form->Add<TButton>(panel, 5, 5, 90, 30, "Plain");
+  auto* see = Form->Add<TButton>(panel, 105, 5, 90, 30, "Through");
+  see->SetTag(5555);
+  Form->Show();
+  SetFocus(Form->Form().Handle());
+  // The face's cut corner shows the button face colour, or the panel.
+  EXPECT_EQ(TButtonForm::At(Form->Shot(*plain), 0, 0), kFace);
+  const TScreenShot shot = Form->Shot(*see);
+  EXPECT_EQ(TButtonForm::At(shot, 0, 0), kPanel);
+  EXPECT_EQ(TButtonForm::FaceAt(shot, 1, 15), kFaceNormal);
 }
 
 TEST_F(SkinButtons, BitmapButtonsPlaceTheirGlyph) {
@@ -516,31 +536,38 @@ TEST_F(SkinButtons, BareButtonWindowsTellTheirParent) {
 
 TEST_F(SkinButtons, NothingLeaks) {
   Make();
-  const std::unique_ptr<TBitmap> glyph = GlyphStrip(2);
-  auto* button = Form->Add<TButton>(nullptr, 10, 10, 80, 30, "Push");
-  auto* bit = Form->Add<TBitBtn>(nullptr, 100, 10, 80, 30, "Bit");
-  bit->SetGlyph(glyph.get());
-  auto* speed = Form->Add<TSpeedButton>(nullptr, 190, 10, 40, 30, "S");
-  speed->SetGlyph(glyph.get());
   Form->Show();
-  const auto paintAll = [&] {
-    for (TWinControl* control : {static_cast<TWinControl*>(button), static_cast<TWinControl*>(bit)}) {
-      InvalidateRect(control->Handle(), nullptr, TRUE);
-      UpdateWindow(control->Handle());
+  const std::unique_ptr<TBitmap> glyph = GlyphStrip(2);
+  // Controls of every kind skinned, painted in their states, switched off
+  // and on, and destroyed with their wrappers.
+  const auto round = [&](int i) {
+    auto* button = Form->Add<TButton>(nullptr, 10, 10, 80, 30, "Push");
+    auto* bit = Form->Add<TBitBtn>(nullptr, 100, 10, 80, 30, "Bit");
+    bit->SetGlyph(glyph.get());
+    auto* speed = Form->Add<TSpeedButton>(nullptr, 190, 10, 40, 30, "S");
+    speed->SetGlyph(glyph.get());
+    speed->SetGroupIndex(1);
+    auto* check = Form->Add<TCheckBox>(nullptr, 10, 50, 100, 20, "Check");
+    Form->Window.Skin()->SkinFormControls(Form->Form());
+    for (int k = 0; k < 10; ++k) {
+      SetFocus(k % 2 ? button->Handle() : bit->Handle());
+      bit->SetEnabled(k % 3 != 0);
+      check->SetChecked(k % 2 == 0);
+      speed->SetDown(k % 2 == 0);
+      if (k == 5 && i % 2) SendMessageA(bit->Handle(), SKM_SKINSWITCH, 0, 0);
+      UpdateWindow(Form->Form().Handle());
     }
-    speed->Invalidate();
-    UpdateWindow(Form->Form().Handle());
+    delete button;
+    delete bit;
+    delete speed;
+    delete check;
+    PumpMessages(20);
   };
-  paintAll();
-  PumpMessages(50);
+  round(0);
   const int before = LiveGdiObjects();
-  for (int i = 0; i < 200; ++i) {
-    paintAll();
-    SetFocus(i % 2 ? button->Handle() : bit->Handle());
-    bit->SetEnabled(i % 3 != 0);
-  }
-  PumpMessages(50);
+  for (int i = 1; i <= 20; ++i) round(i);
   EXPECT_EQ(LiveGdiObjects(), before);
+  EXPECT_TRUE(Form->Window.Skin()->FControls.empty());
 }
 
 namespace {

@@ -145,9 +145,11 @@ TEST_F(SkinCheckBoxes, AClickTogglesAndTheFaceFollows) {
   first->SetChecked(true);
   Form->Show();
 
-  // Held down, the skin's glyph stays (the system would draw its own).
+  // Under the mouse and held down, the skin's glyph stays (the system
+  // would draw its own).
   MoveMouseTo(TButtonForm::Centre(*check));
   PumpMessages(60);
+  EXPECT_EQ(FrameShown(Form->Shot(*check), CheckColour, 4), 1);
   MouseButton(true);
   PumpMessages(60);
   EXPECT_EQ(FrameShown(Form->Shot(*check), CheckColour, 4), 1);
