@@ -356,6 +356,48 @@ TEST_F(SkinButtons, BitmapButtonGlyphImagesFollowTheFace) {
   EXPECT_EQ(Face(*single), kFaceDisabled);
 }
 
+namespace {
+
+// A button of another library whose glyph is its PngImage (Skin3rd
+// "pngbitbtn").
+class TProbePngButton : public TButton {
+  QV_CLASS(TProbePngButton, TButton)
+
+  using TButton::TButton;
+  TBitmap* PngImage() const { return FImage.get(); }
+  void SetPngImage(TBitmap* image) { FImage->Assign(*image); }
+
+ private:
+  static const TPropInfo Published[];
+  std::unique_ptr<TBitmap> FImage = std::make_unique<TBitmap>();
+};
+const TPropInfo TProbePngButton::Published[] = {
+    Prop<TTypeKind::Object, &TProbePngButton::PngImage, &TProbePngButton::SetPngImage>("PngImage"),
+};
+QV_CLASS_INFO(TProbePngButton, TProbePngButton::Published);
+
+}  // namespace
+
+TEST_F(SkinButtons, ImagePropertyButtonsDrawTheirImageAsTheGlyph) {
+  Make();
+  Form->Window.Data->Skin3rd()->Add("TProbePngButton=pngbitbtn");
+  const std::unique_ptr<TBitmap> image = GlyphStrip(1);
+  auto* button = Form->Add<TProbePngButton>(nullptr, 20, 20, 100, 40);
+  button->SetPngImage(image.get());
+  auto* other = Form->Add<TButton>(nullptr, 20, 80, 90, 30, "Other");
+  Form->Show();
+  SetFocus(other->Handle());
+  // Centred as a glyph of one image, its key colour left out.
+  const RECT found = TButtonForm::ColourBounds(Form->Shot(*button), GlyphColour(1));
+  const RECT expected{45, 15, 55, 24};
+  EXPECT_TRUE(EqualRect(&found, &expected)) << Str(found);
+  button->SetEnabled(false);
+  const TScreenShot disabled = Form->Shot(*button);
+  const RECT stillColoured = TButtonForm::ColourBounds(disabled, GlyphColour(1));
+  EXPECT_TRUE(IsRectEmpty(&stillColoured));
+  EXPECT_EQ(TButtonForm::ColourBounds(disabled, static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW))).left, 45);
+}
+
 TEST_F(SkinButtons, MenuButtonsDrawTheirArrowAndClick) {
   TSkinFixture skin = Skin();
   Make(skin);
