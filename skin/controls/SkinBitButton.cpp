@@ -23,13 +23,17 @@ LONG& Across(POINT& p, bool vertical) { return vertical ? p.x : p.y; }
 LONG Along(SIZE s, bool vertical) { return vertical ? s.cy : s.cx; }
 LONG Across(SIZE s, bool vertical) { return vertical ? s.cx : s.cy; }
 
-// Puts the picture on dc at, its bottom-left pixel's colour left out.
-void DrawKeyed(HDC dc, POINT at, TBitmap& picture) {
-  const TColor key = picture.Canvas().Pixel(0, picture.Height() - 1);
+}  // namespace
+
+TColor BottomLeftColour(TBitmap& picture) { return picture.Canvas().Pixel(0, picture.Height() - 1); }
+
+void DrawGlyphPicture(HDC dc, POINT at, TBitmap& picture, TColor key, bool embossed) {
+  if (embossed) {
+    const std::unique_ptr<TBitmap> look = MakeDisabledGlyph(picture);
+    return DrawGlyphPicture(dc, at, *look, BottomLeftColour(*look), false);
+  }
   DrawTransparent(dc, RECT{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()}, picture, key);
 }
-
-}  // namespace
 
 TGlyphPlacement PlaceGlyph(SIZE face, SIZE glyph, SIZE text, int layout, int margin, int spacing, bool centred,
                            bool speedButton) {
@@ -128,13 +132,8 @@ void TSkinBitButton::DrawGlyphAndText(HDC dc, const RECT& rect, int face, int gl
     const int frame = glyphFrame > numGlyphs ? 1 : glyphFrame;
     TBitmap picture(g.cx, g.cy);
     BitBlt(picture.Canvas().Handle(), 0, 0, g.cx, g.cy, glyph->Canvas().Handle(), (frame - 1) * g.cx, 0, SRCCOPY);
-    if (!FEnabled && numGlyphs == 1) {
-      DrawKeyed(dc, glyphAt, *MakeDisabledGlyph(picture));
-    } else {
-      // The whole glyph's bottom-left pixel is the key of every image.
-      const TColor key = glyph->Canvas().Pixel(0, glyph->Height() - 1);
-      DrawTransparent(dc, RECT{glyphAt.x, glyphAt.y, glyphAt.x + g.cx, glyphAt.y + g.cy}, picture, key);
-    }
+    // The whole glyph's bottom-left pixel is the key of every image.
+    DrawGlyphPicture(dc, glyphAt, picture, BottomLeftColour(*glyph), !FEnabled && numGlyphs == 1);
   } else if (images && imageIndex != -1) {
     if (FEnabled || disabledIndex != -1) {
       images->Draw(dc, glyphAt.x, glyphAt.y, FEnabled ? imageIndex : disabledIndex);
@@ -142,7 +141,7 @@ void TSkinBitButton::DrawGlyphAndText(HDC dc, const RECT& rect, int face, int gl
       TBitmap picture(g.cx, g.cy);
       FillColor(picture.Canvas().Handle(), RECT{0, 0, g.cx, g.cy}, SystemColor(COLOR_BTNFACE));
       images->Draw(picture.Canvas().Handle(), 0, 0, imageIndex);
-      DrawKeyed(dc, glyphAt, *MakeDisabledGlyph(picture));
+      DrawGlyphPicture(dc, glyphAt, picture, BottomLeftColour(picture), true);
     }
   }
 

@@ -47,6 +47,12 @@ struct TGlyphPlacement {
 TGlyphPlacement PlaceGlyph(SIZE face, SIZE glyph, SIZE text, int layout, int margin, int spacing, bool centred,
                            bool speedButton);
 
+// The colour of a picture's bottom-left pixel: a glyph's key colour.
+TColor BottomLeftColour(TBitmap& picture);
+// Puts a glyph picture on dc at a point with its key colour left out;
+// embossed: its disabled look (keyed on its own bottom-left pixel) instead.
+void DrawGlyphPicture(HDC dc, POINT at, TBitmap& picture, TColor key, bool embossed);
+
 // Selects a font into a context for the lifetime of this object; a null
 // font leaves the context's own.
 class TFontSelection {

@@ -1,6 +1,4 @@
 // Drop-down buttons: glyph, caption and the drop-down arrow in a row.
-#include <memory>
-
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinUtil.h"
 #include "skin/data/WinSkinData.h"
@@ -61,17 +59,7 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
     spacing = ((c.cx + kArrow.cx - 2 * margin - g.cx) - s.cx) / 2;
   }
 
-  if (glyph) {
-    const int top = (c.cy - g.cy) / 2;
-    if (FEnabled) {
-      const TColor key = glyph->Canvas().Pixel(0, g.cy - 1);
-      DrawTransparent(buffer, RECT{margin, top, margin + g.cx, top + g.cy}, *glyph, key);
-    } else {
-      const std::unique_ptr<TBitmap> disabled = MakeDisabledGlyph(*glyph);
-      const TColor key = disabled->Canvas().Pixel(0, g.cy - 1);
-      DrawTransparent(buffer, RECT{margin, top, margin + g.cx, top + g.cy}, *disabled, key);
-    }
-  }
+  if (glyph) DrawGlyphPicture(buffer, POINT{margin, (c.cy - g.cy) / 2}, *glyph, BottomLeftColour(*glyph), !FEnabled);
 
   const int textX = margin + g.cx + spacing, textY = (c.cy - s.cy + 1) / 2;
   const COLORREF ink = GetSysColor(FEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);

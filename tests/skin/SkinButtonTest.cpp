@@ -403,6 +403,9 @@ TEST_F(SkinButtons, MenuButtonsDrawTheirArrowAndClick) {
   Make(skin);
   Form->Window.Data->Skin3rd()->Add("TProbeDropButton=menubtn");
   auto* button = Form->Add<TProbeDropButton>(nullptr, 20, 20, 80, 24);
+  auto* withGlyph = Form->Add<TProbeDropButton>(nullptr, 120, 20, 80, 24);
+  const std::unique_ptr<TBitmap> glyph = GlyphStrip(1);
+  withGlyph->SetGlyph(glyph.get());
   auto* other = Form->Add<TButton>(nullptr, 20, 80, 90, 30, "Other");
   TClickCounter counter;
   counter.Watch(*button);
@@ -421,6 +424,15 @@ TEST_F(SkinButtons, MenuButtonsDrawTheirArrowAndClick) {
   SetFocus(other->Handle());
   EXPECT_EQ(Face(*button), kFaceNormal);
   EXPECT_TRUE(arrowShown(GetSysColor(COLOR_WINDOWTEXT)));
+  // With a glyph of 10 x 10 the gaps are (80 - 18) / 4: the glyph at 15,
+  // centred down; embossed when disabled.
+  const RECT glyphAt = TButtonForm::ColourBounds(Form->Shot(*withGlyph), GlyphColour(1));
+  const RECT expected{15, 7, 25, 16};
+  EXPECT_TRUE(EqualRect(&glyphAt, &expected)) << Str(glyphAt);
+  withGlyph->SetEnabled(false);
+  const RECT embossed =
+      TButtonForm::ColourBounds(Form->Shot(*withGlyph), static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)));
+  EXPECT_EQ(embossed.left, 15);
   // Focused or hot: frame 4, never 5.
   SetFocus(button->Handle());
   EXPECT_EQ(Face(*button), kFaceHot);
