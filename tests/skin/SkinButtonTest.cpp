@@ -153,11 +153,20 @@ TEST_F(SkinButtons, AClickOnThePushButtonClicksItOnce) {
   EXPECT_EQ(counter.Clicks, 1);
   EXPECT_EQ(Face(*button), kFaceFocused);
 
-  // The space key: the system button clicks, once; the face is pressed
-  // while the key is down.
+  // The space key: the face is pressed while the key is down; the system
+  // button clicks, once.
   SetFocus(button->Handle());
-  PressKey(VK_SPACE);
-  PumpMessages(60);
+  const auto space = [](bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_SPACE;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+    PumpMessages(60);
+  };
+  space(true);
+  EXPECT_EQ(Face(*button), kFacePressed);
+  space(false);
   EXPECT_EQ(counter.Clicks, 2);
   EXPECT_EQ(Face(*button), kFaceFocused);
 }
