@@ -1,7 +1,11 @@
 #include "skin/controls/WrapperFactory.h"
 
 #include <array>
+#include <string>
 
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
@@ -18,7 +22,17 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 }
 
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  // Each wrapper class adds its case here when it is built.
-  if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
-  return nullptr;
+  const std::string image = spec.Marks & wmPngGlyph ? "PngImage" : "";
+  switch (spec.Kind) {
+    case TWrapperKind::Button: return new TSkinButton(owner);
+    case TWrapperKind::BitButton: return new TSkinBitButton(owner, image);
+    case TWrapperKind::MenuButton: return new TSkinMenuButton(owner);
+    case TWrapperKind::SpeedButton: return new TSkinSpeedButton(owner, image);
+    case TWrapperKind::CheckBox: return new TSkinCheckBox(owner);
+    case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
+    case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
+    case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
+    case TWrapperKind::UpDown: return new TSkinUpDown(owner);
+    default: return nullptr;
+  }
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/Form.h"
 #include "ui/Panel.h"
 
 namespace {
@@ -156,4 +158,36 @@ TEST(WindowProcHook, LettingGoInAnyOrderKeepsTheChainWhole) {
       EXPECT_EQ(panel->WindowProc(), own);
     }
   }
+}
+
+namespace {
+
+// A hook that notes every message its handler is given.
+struct TMessageNoter {
+  void Handle(TMessage& message) {
+    Messages.push_back(message.Msg);
+    Hook.CallDefault(message);
+  }
+  std::vector<UINT> Messages;
+  TWindowProcHook Hook;
+};
+
+}  // namespace
+
+TEST(WindowProcHook, AControlFreedUnderAHookNoLongerCallsIt) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->HandleNeeded();
+  // The hook's owner outlives the control: the link goes with the
+  // control's components, and the control's window after them.
+  TMessageNoter noter;
+  noter.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TMessageNoter::Handle>(&noter));
+  panel->Perform(kProbe);
+  EXPECT_EQ(noter.Messages, std::vector<UINT>{kProbe});
+  noter.Messages.clear();
+  delete panel;
+  EXPECT_FALSE(noter.Hook.Installed());
+  // The window's last messages went to the control, not to the freed link.
+  EXPECT_TRUE(noter.Messages.empty());
 }
