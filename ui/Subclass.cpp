@@ -148,13 +148,17 @@ LRESULT CALLBACK TWindowSubclass::LinkProc(TLink* link, UINT msg, WPARAM wParam,
 class TWindowProcHook::TLink : public TComponent {
  public:
   TLink(TControl& control, TWindowProcHook* hook, THandler handler)
-      : TComponent(&control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
+      : TComponent(&control), FControl(control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
   ~TLink() override {
     if (FHook) FHook->FLink = nullptr;
+    // Freed with the components of its control, which is still whole then
+    // and may yet send itself messages on its way out (a child control
+    // leaving it): it runs on the WindowProc before this one.
+    if (Control().WindowProc() == Method()) Control().SetWindowProc(FOld);
   }
 
   TWndMethod Method() { return TWndMethod::Of<&TLink::Dispatch>(this); }
-  TControl& Control() const { return *static_cast<TControl*>(Owner()); }
+  TControl& Control() const { return FControl; }
   bool ControlDestroying() const { return (Control().ComponentState() & csDestroying) != 0; }
 
   // Puts the previous WindowProc back when this one is current, and frees
@@ -183,6 +187,8 @@ class TWindowProcHook::TLink : public TComponent {
     old(message);
   }
 
+  // The owner; Owner() is cleared before the owner frees its components.
+  TControl& FControl;
   TWindowProcHook* FHook;
   THandler FHandler;
   TWndMethod FOld;
