@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
+
 std::string_view WrapperClassName(TWrapperKind kind) {
   static constexpr std::array<std::string_view, 29> kNames = {
       "",              "TSkinBox",       "TSkinBoxH",        "TSkinGroupBox",   "TSkinEdit",
@@ -16,10 +20,13 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 }
 
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  // Each wrapper class adds its case here when it is built, for example
-  //   if (spec.Kind == TWrapperKind::Box) return new TSkinBox(owner);
-  // None is built yet.
-  static_cast<void>(spec);
-  static_cast<void>(owner);
+  // Each wrapper class adds its case here when it is built; the kinds
+  // without one make nothing.
+  if (spec.Kind == TWrapperKind::Box) return new TSkinBox(owner);
+  if (spec.Kind == TWrapperKind::BoxH) return new TSkinBoxH(owner);
+  if (spec.Kind == TWrapperKind::GroupBox) return new TSkinGroupBox(owner);
+  if (spec.Kind == TWrapperKind::Edit) return new TSkinEdit(owner);
+  if (spec.Kind == TWrapperKind::Sizer) return new TSkinSizer(owner);
+  if (spec.Kind == TWrapperKind::TabSheet) return new TSkinTabSheet(owner);
   return nullptr;
 }
