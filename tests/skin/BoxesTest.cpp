@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
 #include "ui/ShowMessage.h"
+#include "ui/Stream.h"
 
 namespace {
 
@@ -575,4 +577,54 @@ TEST_F(Boxes, NothingLeaks) {
   PumpMessages(20);
   EXPECT_EQ(LiveGdiObjects(), before);
   EXPECT_TRUE(Skin().FControls.empty());
+}
+
+// The wrappers on a form as the program's skin draws it, dispatched when the
+// form is first skinned. With QV_SCREENSHOT set to a file name, the
+// window's picture is written there (a BMP file) to look at.
+TEST(BoxesOnAForm, TheStoredSkinsColoursAndFrames) {
+  TSkinnedWindow window(probe::Skin(), 420, 130);
+  TForm& form = *window.Form;
+  const auto add = [&form]<class T>(T* control, TWinControl* parent, RECT r) {
+    control->SetParent(parent);
+    control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return control;
+  };
+  auto* panel = add(new TPanel(&form), &form, RECT{10, 10, 200, 120});
+  panel->SetCaption("Panel");
+  auto* edit = add(new TEdit(&form), panel, RECT{10, 40, 180, 64});
+  edit->SetText("Edit inside the panel");
+  auto* group = add(new TGroupBox(&form), &form, RECT{210, 10, 410, 120});
+  group->SetCaption("Group box");
+  auto* inner = add(new TEdit(&form), group, RECT{10, 30, 190, 54});
+  inner->SetText("Edit in the group");
+  window.Show();
+  window.Data->SetSkinFile(QV_DEFAULT_SKIN_PACKAGE);
+  PumpMessages(500);
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages(100);
+  const TScreenShot shot = window.Shot();
+  if (const char* path = std::getenv("QV_SCREENSHOT")) {
+    const int w = shot.Area.right - shot.Area.left, h = shot.Area.bottom - shot.Area.top;
+    TBitmap picture(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) picture.Canvas().SetPixel(x, y, shot.At(shot.Area.left + x, shot.Area.top + y));
+    TMemoryStream bytes;
+    picture.SaveToStream(bytes);
+    bytes.SaveToFile(path);
+  }
+  const auto face = static_cast<COLORREF>(window.Data->FColours[scButtonFace]);
+  const auto shadow = static_cast<COLORREF>(window.Data->FColours[scButtonShadow]);
+  // A pixel in window coordinates of the control.
+  const auto at = [&shot](TWinControl* control, int x, int y) {
+    RECT r{};
+    GetWindowRect(control->Handle(), &r);
+    return shot.At(r.left + x, r.top + y);
+  };
+  EXPECT_EQ(panel->Color(), window.Data->FColours[scButtonFace]);
+  EXPECT_EQ(at(panel, 100, 90), face);
+  EXPECT_EQ(at(edit, 0, 12), shadow);
+  EXPECT_EQ(at(inner, 0, 12), shadow);
+  EXPECT_EQ(at(group, 1, 60), shadow);
+  EXPECT_EQ(at(group, 100, 80), face);
 }
