@@ -159,6 +159,33 @@ TEST_F(Boxes, AnEditKeepsTheSkinsFrameWhateverTheUserDoes) {
   EXPECT_EQ(edit->Text(), "qv");
 }
 
+TEST_F(Boxes, ABareEditWindowIsFramedAndTakesTheUsersTyping) {
+  for (const bool unicode : {true, false}) {
+    SCOPED_TRACE(unicode ? "W" : "A");
+    const RECT r{20, 20, 180, 44};
+    const HWND edit = unicode ? Child("EDIT", L"", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, r)
+                              : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                                                r.left, r.top, 160, 24, Window->Handle(), nullptr,
+                                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    Skin().SkinWindow(edit);
+    ASSERT_NE(WrapperOf(edit), nullptr);
+    EXPECT_EQ(WrapperOf(edit)->ClassName(), "TSkinEdit");
+    ClickAt(CentreOf(edit));
+    PressKey('O');
+    PressKey('K');
+    PumpMessages(100);
+    char text[16] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "ok");
+    const TWindowShot shot(edit);
+    EXPECT_EQ(shot.At(0, 12), kShadow);
+    EXPECT_EQ(shot.At(80, 23), kShadow);
+    EXPECT_EQ(shot.At(1, 12), kWhite);
+    DestroyWindow(edit);
+  }
+}
+
 TEST_F(Boxes, AnEditWithoutBorderIsNotFramed) {
   auto* edit = Add<TEdit>(20, 20, 160, 24);
   edit->SetBorderStyle(TBorderStyle::bsNone);
