@@ -3,27 +3,30 @@
 // transfer. The drawing uses the target rectangle's own coordinates.
 #include <windows.h>
 
-#include "ui/Bitmap.h"
+#include "ui/Gdi.h"
 
 class TOffscreenFace {
  public:
-  explicit TOffscreenFace(const RECT& rect)
-      : FRect(rect), FBitmap(rect.right - rect.left, rect.bottom - rect.top) {
+  // Compatible with dc, where the face goes.
+  TOffscreenFace(HDC dc, const RECT& rect)
+      : FRect(rect),
+        FBitmap(CreateCompatibleBitmap(dc, Width(), Height())),
+        FDC(dc),
+        FSelect(FDC.Get(), FBitmap.Get()) {
     SetViewportOrgEx(DC(), -rect.left, -rect.top, nullptr);
   }
   TOffscreenFace(const TOffscreenFace&) = delete;
   TOffscreenFace& operator=(const TOffscreenFace&) = delete;
 
-  HDC DC() { return FBitmap.Canvas().Handle(); }
+  HDC DC() const { return FDC.Get(); }
   // Starts from what dc shows in the rectangle.
   void CopyFrom(HDC dc) { BitBlt(DC(), FRect.left, FRect.top, Width(), Height(), dc, FRect.left, FRect.top, SRCCOPY); }
   // Puts the face on dc; a non-empty hole (inside the rectangle) is left
   // as dc has it.
   void CopyTo(HDC dc, const RECT& hole = RECT{}) {
-    const int saved = SaveDC(dc);
+    const TSaveDC saved(dc);
     if (!IsRectEmpty(&hole)) ExcludeClipRect(dc, hole.left, hole.top, hole.right, hole.bottom);
     BitBlt(dc, FRect.left, FRect.top, Width(), Height(), DC(), FRect.left, FRect.top, SRCCOPY);
-    RestoreDC(dc, saved);
   }
 
  private:
@@ -31,5 +34,7 @@ class TOffscreenFace {
   int Height() const { return FRect.bottom - FRect.top; }
 
   RECT FRect;
-  TBitmap FBitmap;
+  TBitmapHandle FBitmap;
+  TMemoryDC FDC;
+  TSelectObject FSelect;
 };

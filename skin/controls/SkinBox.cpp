@@ -72,7 +72,7 @@ bool TSkinTabSheet::BeforeProc(TMessage& message) {
 
 void TSkinTabSheet::DrawControl(HDC dc, const RECT& rect) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  TOffscreenFace face(rect);
+  TOffscreenFace face(dc, rect);
   FillSkinColor(face.DC(), rect);
   if (auto* sheet = dynamic_cast<TWinControl*>(FControl)) sheet->PaintControls(face.DC());
   face.CopyTo(dc);

@@ -24,7 +24,7 @@ int HeightOf(const RECT& r) { return r.bottom - r.top; }
 // them.
 void PutRings(HDC dc, const RECT& rect, std::initializer_list<HBRUSH> brushes) {
   if (WidthOf(rect) <= 0 || HeightOf(rect) <= 0) return;
-  TOffscreenFace face(rect);
+  TOffscreenFace face(dc, rect);
   RECT ring = rect;
   for (const HBRUSH brush : brushes) {
     FrameRect(face.DC(), &ring, brush);

@@ -44,7 +44,7 @@ void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
   FCaption = WindowText(FHandle);
   if (FCaption.empty() && FControl) FCaption = GetTextPropByName(FControl, "Caption");
 
-  TOffscreenFace face(rect);
+  TOffscreenFace face(dc, rect);
   const HDC canvas = face.DC();
   // A bare group box keeps what the system painted, but for its frame.
   if (FKind == 0) face.CopyFrom(dc);
