@@ -317,6 +317,22 @@ TEST_F(Boxes, APanelTakesTheSkinsColourWithoutTakingItsMessagesAndGivesItBack) {
 
 namespace {
 
+// Counts the paint messages that reach a control's own processing.
+class TPaintCounter {
+ public:
+  explicit TPaintCounter(TControl& control) {
+    FHook.Install(control, TWindowProcHook::THandler::Of<&TPaintCounter::Handle>(this));
+  }
+  int Paints = 0;
+
+ private:
+  void Handle(TMessage& message) {
+    Paints += message.Msg == WM_PAINT;
+    FHook.CallDefault(message);
+  }
+  TWindowProcHook FHook;
+};
+
 int TextWidth(HFONT font, const std::wstring& text, int* zeroHeight) {
   const TWindowDC dc(nullptr);
   const TSelectObject select(dc.Get(), font);
@@ -349,6 +365,7 @@ TEST_F(Boxes, GroupBoxesByKindAndReadingOrder) {
     HFONT font = nullptr;
     TGroupBox* box = nullptr;
     TSwatch* swatch = nullptr;
+    std::unique_ptr<TPaintCounter> counter;
     if (c.framework) {
       box = Add<TGroupBox>(20, 20, 200, 120);
       box->SetCaption("Group");
@@ -356,6 +373,7 @@ TEST_F(Boxes, GroupBoxesByKindAndReadingOrder) {
       swatch = new TSwatch(&Form());
       swatch->SetParent(box);
       swatch->SetBounds(90, 60, 20, 20);
+      counter = std::make_unique<TPaintCounter>(*box);
       Dispatch(*box);
       handle = box->Handle();
       font = box->Font()->Handle();
@@ -387,6 +405,9 @@ TEST_F(Boxes, GroupBoxesByKindAndReadingOrder) {
     EXPECT_EQ(shot.At(to + 1, y), kShadow);
     for (int x = from; x < to; ++x) ASSERT_NE(shot.At(x, y), kShadow) << x;
     if (c.framework) {
+      // The wrapper paints the whole box: the box's own painting never runs.
+      EXPECT_EQ(counter->Paints, 0);
+      counter.reset();
       EXPECT_EQ(shot.At(40, h / 2), kFace);
       EXPECT_EQ(shot.At(100, 70), TSwatch::kColour);
       // The wrapper goes with its box, the windowless control after them.
@@ -459,6 +480,13 @@ TEST_F(Boxes, ADialogInsideTheWindowShowsItsStaticTextsOnTheSkinsBackground) {
   ASSERT_NE(WrapperOf(dialog), nullptr);
   EXPECT_EQ(WrapperOf(dialog)->ClassName(), "TSkinBoxH");
   RepaintNow(dialog);
+  // Its answers: the background erased here, the skin's brush for statics.
+  TBitmap scratch(8, 8);
+  const auto scratchDC = reinterpret_cast<WPARAM>(scratch.Canvas().Handle());
+  EXPECT_EQ(SendMessageA(dialog, WM_ERASEBKGND, scratchDC, 0), 0);
+  EXPECT_EQ(scratch.Canvas().Pixel(4, 4), kFace);
+  EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORSTATIC, scratchDC, reinterpret_cast<LPARAM>(text)),
+            reinterpret_cast<LRESULT>(Window->Data->FFaceBrush.Get()));
   const TWindowShot background(dialog);
   EXPECT_EQ(background.At(5, 100), kFace);
   EXPECT_EQ(background.At(295, 5), kFace);
