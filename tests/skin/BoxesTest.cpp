@@ -422,15 +422,26 @@ TEST_F(Boxes, GroupBoxesByKindAndReadingOrder) {
 
 // Tab sheets.
 
-TEST_F(Boxes, ATabSheetIsFilledWithTheSkinsColourUnderItsWindowlessControls) {
-  auto* pages = Add<TPageControl>(20, 20, 240, 160);
-  auto* sheet = new TTabSheet(&Form());
+// Dispatched when the form is first skinned, by a skin with a tab element.
+TEST(BoxesOnAForm, ATabSheetIsFilledWithTheSkinsColourUnderItsWindowlessControls) {
+  TSkinnedWindow window(probe::Skin(true, "[Tabs]\nImage=tabs.bmp\n").Entry("tabs.bmp", SolidBmp(50, 20, RGB(1, 2, 3))),
+                        280, 200);
+  auto* pages = new TPageControl(window.Form.get());
+  pages->SetParent(window.Form.get());
+  pages->SetBounds(20, 20, 240, 160);
+  auto* sheet = new TTabSheet(window.Form.get());
   sheet->SetPageControl(pages);
-  auto* swatch = new TSwatch(&Form());
+  auto* swatch = new TSwatch(window.Form.get());
   swatch->SetParent(sheet);
   swatch->SetBounds(10, 10, 20, 20);
-  auto* wrapper = new TSkinTabSheet(sheet);
-  wrapper->InitControl(&Skin(), Window->Data, false, &Skin().FCanvas);
+  window.Show();
+  ASSERT_NE(window.Skin(), nullptr);
+  ASSERT_NE(window.Data->FTabs, nullptr);
+  const TSkinControl* wrapper = nullptr;
+  for (const TSkinControl* w : window.Skin()->FControls)
+    if (w->FControl == sheet) wrapper = w;
+  ASSERT_NE(wrapper, nullptr);
+  EXPECT_EQ(wrapper->ClassName(), "TSkinTabSheet");
   RepaintNow(sheet->Handle());
   const TWindowShot shot(sheet->Handle());
   EXPECT_EQ(shot.At(shot.Width() / 2, shot.Height() / 2), kFace);
