@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/controls/OffscreenFace.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/controls/WrapperFactory.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinMessages.h"
@@ -110,11 +111,11 @@ void TSkinEdit::SkinSpinButton() {
     char name[101] = {};
     GetClassNameA(child, name, sizeof name);
     if (!IsSpinClass(AsciiLowerCase(name))) continue;
-    TWrapperSpec spec{TWrapperKind::UpDown};
-    spec.Marks = wmInEdit;
     TComponent* owner = FControl ? static_cast<TComponent*>(FControl) : Owner();
-    FUpDown = (FForm ? FForm->FCreateWrapper : &CreateWrapper)(spec, owner);
-    if (FUpDown) FUpDown->InitHandle(child, FSkinData, FForm, FCanvas);
+    FUpDown = (FForm ? FForm->FCreateWrapper : &CreateWrapper)(TWrapperSpec{TWrapperKind::UpDown}, owner);
+    if (!FUpDown) return;
+    FUpDown->InitHandle(child, FSkinData, FForm, FCanvas);
+    if (auto* spin = dynamic_cast<TSkinUpDown*>(FUpDown)) spin->FInEdit = true;
     return;
   }
 }

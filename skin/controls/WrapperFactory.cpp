@@ -5,6 +5,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
   static constexpr std::array<std::string_view, 29> kNames = {
@@ -28,5 +29,6 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   if (spec.Kind == TWrapperKind::Edit) return new TSkinEdit(owner);
   if (spec.Kind == TWrapperKind::Sizer) return new TSkinSizer(owner);
   if (spec.Kind == TWrapperKind::TabSheet) return new TSkinTabSheet(owner);
+  if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
   return nullptr;
 }

@@ -49,7 +49,6 @@ std::string_view WrapperClassName(TWrapperKind kind);
 enum : std::uint8_t {
   wmExtendedCombo = 1,  // the combo box is an extended one
   wmPngGlyph = 2,       // the glyph comes from the control's PngImage
-  wmInEdit = 4,         // the up-down is a spin button inside an edit
 };
 
 // A wrapper as the dispatch chose it.

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/window/SkinMessages.h"
 #include "tests/skin/SkinnedWindow.h"
 #include "tests/support/GdiCount.h"
@@ -197,50 +199,32 @@ TEST_F(Boxes, AnEditWithoutBorderIsNotFramed) {
     EXPECT_NE(shot.At(p.x, p.y), kShadow) << p.x << "," << p.y;
 }
 
-namespace {
-
-// What the edit asked the factory for, and a stand-in for the up-down
-// wrapper: every other kind is made as the program makes it.
-std::vector<TWrapperSpec> gSpins;
-
-class TSpinProbe : public TSkinControl {
-  QV_CLASS(TSpinProbe, TSkinControl)
-  using TSkinControl::TSkinControl;
-};
-QV_CLASS_INFO(TSpinProbe, {});
-
-TSkinControl* MakeWithSpinProbe(const TWrapperSpec& spec, TComponent* owner) {
-  if (spec.Kind != TWrapperKind::UpDown) return CreateWrapper(spec, owner);
-  gSpins.push_back(spec);
-  return new TSpinProbe(owner);
-}
-
-}  // namespace
-
 TEST_F(Boxes, AnEditsSpinButtonIsSkinnedOnce) {
-  gSpins.clear();
   InitCommonControl(ICC_UPDOWN_CLASS);
-  Skin().FCreateWrapper = &MakeWithSpinProbe;
   auto* edit = Add<TEdit>(20, 20, 160, 26);
   const HWND spin = Child(UPDOWN_CLASSA, L"", 0, 0, RECT{138, 1, 154, 21}, edit->Handle());
   ASSERT_NE(spin, nullptr);
   Dispatch(*edit);
   auto* wrapper = dynamic_cast<TSkinEdit*>(WrapperOf(*edit));
   ASSERT_NE(wrapper, nullptr);
+  const auto spinWrappers = [&] {
+    return std::count_if(Skin().FControls.begin(), Skin().FControls.end(),
+                         [spin](const TSkinControl* w) { return w->FHandle == spin; });
+  };
   for (int i = 0; i < 3; ++i) RepaintNow(edit->Handle());
-  ASSERT_EQ(gSpins.size(), 1u);
-  EXPECT_EQ(gSpins[0].Marks, wmInEdit);
-  ASSERT_NE(wrapper->FUpDown, nullptr);
-  EXPECT_EQ(wrapper->FUpDown->FHandle, spin);
-  EXPECT_EQ(wrapper->FUpDown->Owner(), edit);
+  EXPECT_EQ(spinWrappers(), 1);
+  auto* upDown = dynamic_cast<TSkinUpDown*>(wrapper->FUpDown);
+  ASSERT_NE(upDown, nullptr);
+  EXPECT_EQ(upDown->FHandle, spin);
+  EXPECT_TRUE(upDown->FInEdit);
+  EXPECT_EQ(upDown->Owner(), edit);
   EXPECT_EQ(SendMessageA(spin, SKM_QUERYSKINNED, 0, 0), 1);
-  const TWindowShot shot(edit->Handle());
-  EXPECT_EQ(shot.At(0, 13), kShadow);
+  EXPECT_EQ(TWindowShot(edit->Handle()).At(0, 13), kShadow);
   // The spin button's wrapper gone, the edit finds the button anew.
-  delete wrapper->FUpDown;
+  delete upDown;
   EXPECT_EQ(wrapper->FUpDown, nullptr);
   RepaintNow(edit->Handle());
-  EXPECT_EQ(gSpins.size(), 2u);
+  EXPECT_EQ(spinWrappers(), 1);
   EXPECT_NE(wrapper->FUpDown, nullptr);
 
   // Without xcSpin the button keeps the system's drawing.
@@ -249,9 +233,8 @@ TEST_F(Boxes, AnEditsSpinButtonIsSkinnedOnce) {
   const HWND plainSpin = Child(UPDOWN_CLASSA, L"", 0, 0, RECT{138, 1, 154, 21}, plain->Handle());
   Dispatch(*plain);
   RepaintNow(plain->Handle());
-  EXPECT_EQ(gSpins.size(), 2u);
   EXPECT_EQ(SendMessageA(plainSpin, SKM_QUERYSKINNED, 0, 0), 0);
-  Skin().FCreateWrapper = &CreateWrapper;
+  EXPECT_EQ(dynamic_cast<TSkinEdit*>(WrapperOf(*plain))->FUpDown, nullptr);
 }
 
 TEST_F(Boxes, AnEditPrintsItsFrameAndPaintsItsClientOnRequest) {
