@@ -6,6 +6,9 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinMP.h"
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
@@ -24,6 +27,12 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   const std::string image = spec.Marks & wmPngGlyph ? "PngImage" : "";
   switch (spec.Kind) {
+    case TWrapperKind::Box: return new TSkinBox(owner);
+    case TWrapperKind::BoxH: return new TSkinBoxH(owner);
+    case TWrapperKind::GroupBox: return new TSkinGroupBox(owner);
+    case TWrapperKind::Edit: return new TSkinEdit(owner);
+    case TWrapperKind::Sizer: return new TSkinSizer(owner);
+    case TWrapperKind::TabSheet: return new TSkinTabSheet(owner);
     case TWrapperKind::Button: return new TSkinButton(owner);
     case TWrapperKind::BitButton: return new TSkinBitButton(owner, image);
     case TWrapperKind::MenuButton: return new TSkinMenuButton(owner);

@@ -172,6 +172,16 @@ struct TMessageNoter {
   TWindowProcHook Hook;
 };
 
+// Notes each child control that leaves the hooked control.
+struct TChildLeaveRecorder {
+  void Handle(TMessage& message) {
+    if (message.Msg == CM_CONTROLLISTCHANGE && !message.LParam) ++Seen;
+    Hook.CallDefault(message);
+  }
+  int Seen = 0;
+  TWindowProcHook Hook;
+};
+
 }  // namespace
 
 TEST(WindowProcHook, AControlFreedUnderAHookNoLongerCallsIt) {
@@ -190,4 +200,29 @@ TEST(WindowProcHook, AControlFreedUnderAHookNoLongerCallsIt) {
   EXPECT_FALSE(noter.Hook.Installed());
   // The window's last messages went to the control, not to the freed link.
   EXPECT_TRUE(noter.Messages.empty());
+}
+
+// A control frees what it owns (the hook's procedure among it) first, and
+// then its child controls, telling itself of each through its WindowProc:
+// the procedure it runs on by then must be its own, not one freed with its
+// components.
+TEST(WindowProcHook, AControlFreedWhileHookedTellsItselfOfItsChildrenLeaving) {
+  TComponent owner(nullptr);
+  auto* panel = new TPanel(&owner);
+  for (int i = 0; i < 2; ++i) (new TPanel(&owner))->SetParent(panel);
+  TChildLeaveRecorder first, second;
+  first.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TChildLeaveRecorder::Handle>(&first));
+  second.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TChildLeaveRecorder::Handle>(&second));
+  // Hooked, the control's own news pass the hooks.
+  auto* leaving = new TPanel(&owner);
+  leaving->SetParent(panel);
+  leaving->SetParent(nullptr);
+  EXPECT_EQ(first.Seen, 1);
+  EXPECT_EQ(second.Seen, 1);
+  delete panel;
+  EXPECT_FALSE(first.Hook.Installed());
+  EXPECT_FALSE(second.Hook.Installed());
+  EXPECT_EQ(first.Seen, 1);
+  EXPECT_EQ(second.Seen, 1);
+  EXPECT_EQ(owner.ComponentCount(), 1);
 }
