@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include "ui/Menus.h"
 #include "ui/ScopedFlag.h"
 #include "ui/TypInfo.h"
 #include "ui/WinControl.h"
@@ -19,6 +20,7 @@ const TPropInfo TControl::Published[] = {
     Prop<TTypeKind::Boolean, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
     Prop<TTypeKind::Boolean, &TControl::Visible, &TControl::SetVisible>("Visible"),
     Prop<TTypeKind::Boolean, &TControl::Enabled, &TControl::SetEnabled>("Enabled"),
+    Prop<TTypeKind::Object, &TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
 };
 QV_CLASS_INFO(TControl, Published);
 
@@ -30,6 +32,7 @@ TControl::TControl(TComponent* owner)
 }
 
 TControl::~TControl() {
+  SetPopupMenu(nullptr);
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -129,8 +132,28 @@ void TControl::Invalidate() {
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_PARENTFONTCHANGED: return CMParentFontChanged(message);
+    case WM_CONTEXTMENU: return WMContextMenu(message);
     default: return DefaultHandler(message);
   }
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == FPopupMenu) return;
+  if (FPopupMenu) std::erase(FPopupMenu->FControls, this);
+  FPopupMenu = menu;
+  if (FPopupMenu) FPopupMenu->FControls.push_back(this);
+}
+
+void TControl::WMContextMenu(TMessage& message) {
+  if (!FPopupMenu) return DefaultHandler(message);
+  POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  // From the keyboard (-1, -1): at the control's middle.
+  if (message.LParam == -1) {
+    point = POINT{FWidth / 2, FHeight / 2};
+    if (FParent) MapWindowPoints(FParent->Handle(), nullptr, &point, 1);
+  }
+  FPopupMenu->Popup(point.x, point.y);
+  message.Result = 1;
 }
 
 void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }

@@ -16,6 +16,7 @@
 #include "ui/Messages.h"
 #include "ui/Method.h"
 
+class TPopupMenu;
 class TWinControl;
 
 class EInvalidOperation : public Exception {
@@ -79,6 +80,10 @@ class TControl : public TComponent {
   void Hide() { SetVisible(false); }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
+  // Shown by a right click on the control or the context-menu key; a
+  // popup menu that goes leaves the controls that show it.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   const TWndMethod& WindowProc() const { return FWindowProc; }
   void SetWindowProc(const TWndMethod& windowProc) { FWindowProc = windowProc; }
@@ -105,6 +110,7 @@ class TControl : public TComponent {
 
   void FontChanged(TObject* sender);
   void CMParentFontChanged(TMessage& message);
+  void WMContextMenu(TMessage& message);
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -119,5 +125,6 @@ class TControl : public TComponent {
   std::string FText;
   bool FVisible = true;
   bool FEnabled = true;
+  TPopupMenu* FPopupMenu = nullptr;
   TWndMethod FWindowProc;
 };

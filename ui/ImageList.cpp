@@ -1,5 +1,7 @@
 #include "ui/ImageList.h"
 
+#include "ui/Handles.h"
+
 TImageList::TImageList(int width, int height)
     : FWidth(width), FHeight(height), FHandle(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {}
 
@@ -22,6 +24,14 @@ void TImageList::Clear() {
   if (FHandle) ImageList_Remove(FHandle, -1);
 }
 
-void TImageList::Draw(HDC dc, int x, int y, int index) const {
-  if (FHandle) ImageList_Draw(FHandle, index, dc, x, y, ILD_TRANSPARENT);
+void TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {
+  if (!FHandle) return;
+  if (enabled) {
+    ImageList_Draw(FHandle, index, dc, x, y, ILD_TRANSPARENT);
+    return;
+  }
+  const TIconHandle icon(ImageList_GetIcon(FHandle, index, ILD_TRANSPARENT));
+  if (icon)
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.Get()), 0, x, y, FWidth, FHeight,
+               DST_ICON | DSS_DISABLED);
 }

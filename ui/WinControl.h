@@ -108,6 +108,8 @@ class TWinControl : public TControl {
   void WMCtlColor(TMessage& message);
   void CNCtlColor(TMessage& message);
   void WMDestroy(TMessage& message);
+  void WMKeyDown(TMessage& message);
+  void WMSysChar(TMessage& message);
   void CMEnabledChanged(TMessage& message);
   void CMVisibleChanged(TMessage& message);
   void CMColorChanged(TMessage& message);
