@@ -10,8 +10,10 @@
 // Where things are: attaching, the window procedure and its handlers here
 // (WinSkinForm.cpp); frame painting and the window region in
 // FramePaint.cpp; the title-bar elements, the non-client mouse, the system
-// menu and the system commands in TitleBar.cpp; the hand-over of the
-// window's controls to control skinning in skin/controls.
+// menu and the system commands in TitleBar.cpp; the menu bar in
+// WinSkinMenu.cpp, opening its drop-downs in MenuTracking.cpp, menu items
+// in MenuItems.cpp; the hand-over of the window's controls to control
+// skinning in skin/controls.
 #include <windows.h>
 
 #include <array>
@@ -27,9 +29,11 @@
 #include "ui/Subclass.h"
 #include "ui/Timer.h"
 
+class TMenuBtn;
 class TNCObject;
 class TSkinData;
 class TWinControl;
+class TWinSkinMenu;
 class TWinSysButton;
 
 // The frame of the window, by its style.
@@ -86,6 +90,26 @@ class TWinSkinForm : public TComponent {
   void LayoutTitleButtons();
   void ShowSystemMenu(POINT screen);
 
+  // Menus. Opens the button's drop-down under it and tracks it
+  // (MenuTracking.cpp).
+  void OpenElementMenu(TMenuBtn* button);
+  // Owner drawing by the skin for the items of the form's popup menus, and
+  // of its main menus' drop-downs, on or off (MenuItems.cpp).
+  void SetPopupMenusOwnerDraw(bool on);
+  void SetMainMenuOwnerDraw(bool on);
+  // Item handlers: measuring, drawing from the skin's MenuItem element, and
+  // the parts of an item's face.
+  void MeasureMainItem(TObject* sender, TCanvas& canvas, int& width, int& height);
+  void MeasurePopupItem(TObject* sender, TCanvas& canvas, int& width, int& height);
+  void DrawSkinItem(TObject* sender, TCanvas& canvas, RECT rect, bool selected);
+  // An item of a system menu (a stand-in item with its text and state);
+  // menu: the menu that shows it.
+  void DrawNativeItem(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected, HMENU menu);
+  // Without the skin's MenuItem element: the skin's menu colours.
+  void DrawPlainItem(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected);
+  void DrawItemContent(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected);
+  void DrawSeparator(TCanvas& canvas, RECT rect);
+
   // The hand-over to control skinning (skin/controls/ControlDispatch.cpp).
   void SkinFormControls(TWinControl& form);
   void SkinChildWindows(HWND window);
@@ -135,6 +159,7 @@ class TWinSkinForm : public TComponent {
   TTimer FTimer;
   HMENU FSysMenu = nullptr;
   std::unique_ptr<TPopupMenu> FSysPopup;
+  std::unique_ptr<TWinSkinMenu> FMenuBar;
   HMENU FWindowMenu = nullptr;
   HWND FMDIClient = nullptr;
   bool FMenuRefresh = false;
@@ -153,6 +178,13 @@ class TWinSkinForm : public TComponent {
   // Stops the timer and gives the procedures back (and the form's colour);
   // the common part of Detach and ReleaseWindow.
   void Unhook(bool restoreColour);
+  // The form's menus drawn by the system again, and nothing of them bound
+  // to this object.
+  void ReleaseMenus();
+  // The menu bar made for a menu that the window got after the attach, or
+  // given up when the window's form lost its menu.
+  void AddMenuBar();
+  void DropMenuBar();
 
   // The window's procedure and its handlers.
   void WndProc(TMessage& message);
@@ -166,6 +198,7 @@ class TWinSkinForm : public TComponent {
   void OnNCCalcSize(TMessage& message);
   void OnNCHitTest(TMessage& message);
   void OnNCPaint(TMessage& message);
+  void OnMenuChanged(TMessage& message);
   void OnTimer(TObject* sender);
   // TitleBar.cpp.
   void OnSysCommand(TMessage& message);
@@ -174,9 +207,16 @@ class TWinSkinForm : public TComponent {
   void OnNCLButtonUp(TMessage& message);
   void OnNCRButtonDown(TMessage& message);
   void OnNCLButtonDblClk(TMessage& message);
+  // MenuTracking.cpp, MenuItems.cpp.
+  void OnMenuBarClick(TMessage& message);
+  void OnMeasureItem(TMessage& message);
+  void OnDrawItem(TMessage& message);
+  void ComposeItem(TMenuItem& item, TCanvas& canvas, const RECT& rect, bool selected, HMENU menu,
+                   bool separatorAsItem);
   // The framework-level procedure of a framework form.
   void FormWndProc(TMessage& message);
   void OnSetText(TMessage& message);
+  void OnDialogChar(TMessage& message);
   // The MDI client's procedure of an MDI frame.
   void MDIClientProc(TMessage& message);
 
