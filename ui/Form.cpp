@@ -116,16 +116,20 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   if (Visible()) params.Style |= WS_VISIBLE;
   if (!Enabled()) params.Style |= WS_DISABLED;
   params.WindowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  // The window has its menu bar from the start (a skin looks for it when
+  // the window is first activated, which may be while it is created).
+  if (FMenu && !Parent()) params.Menu = FMenu->Handle();
 }
 
 RECT TCustomForm::ClientRect() const {
   if (HandleAllocated()) return TWinControl::ClientRect();
-  // Without a window yet: what the frame of this border style leaves.
+  // Without a window yet: what the frame of this border style and the
+  // menu bar leave.
   DWORD style = 0;
   DWORD exStyle = 0;
   WindowStyles(style, exStyle);
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  AdjustWindowRectEx(&frame, style, FMenu && !Parent(), exStyle);
   return RECT{0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
@@ -189,11 +193,6 @@ void TCustomForm::MoveToPosition() {
       break;
   }
   SetBounds(left, top, Width(), Height());
-}
-
-void TCustomForm::CreateWnd() {
-  TWinControl::CreateWnd();
-  if (FMenu) ::SetMenu(Handle(), FMenu->Handle());
 }
 
 void TCustomForm::WndProc(TMessage& message) {

@@ -79,7 +79,6 @@ class TCustomForm : public TWinControl {
   virtual void ReadState(TReader& reader);
 
   void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
   void WndProc(TMessage& message) override;
 
  private:

@@ -172,7 +172,7 @@ void TWinControl::CreateWnd() {
   {
     TCreationScope creating(this);
     created = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                              params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr, instance,
+                              params.X, params.Y, params.Width, params.Height, params.WndParent, params.Menu, instance,
                               nullptr);
   }
   if (!FHandle) {

@@ -32,6 +32,8 @@ struct TCreateParams {
   int Width = 0;
   int Height = 0;
   HWND WndParent = nullptr;
+  // The menu bar of a top-level window.
+  HMENU Menu = nullptr;
   // The window class; its lpfnWndProc is the procedure for the messages
   // the control does not handle.
   WNDCLASSA WindowClass{};

@@ -4,11 +4,15 @@
 // The system tracks a drop-down in a modal loop of its own; the hook sees
 // the input of that loop. To move to another bar button it ends the loop
 // and posts the window a non-client click on that button, which opens the
-// button's drop-down once the loop has returned. The window tells the hook
-// which item is current (WM_MENUSELECT is sent to the window, so the hook
-// itself never sees it): Left leaves the drop-down only from an item of
-// the drop-down itself, not from a sub-menu, and Right only from an item
-// without sub-items.
+// button's drop-down once the loop has returned. Left leaves the drop-down
+// only from an item of the drop-down itself (from a sub-menu it goes back
+// up), Right only from an item without sub-items (else it opens them): the
+// current item is read from the open menus when the key comes, as the
+// window's WM_MENUSELECT, which is sent and never passes the hook, does
+// not follow a sub-menu that closes.
+#include <algorithm>
+#include <vector>
+
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
 #include "skin/window/SkinMessages.h"
@@ -26,22 +30,55 @@ struct THookState {
   int OpenIndex = -1;
   // The open drop-down.
   HMENU Menu = nullptr;
-  // The menu of the current item (null when none) and whether the item
-  // opens a sub-menu.
-  HMENU CurrentMenu = nullptr;
-  bool CurrentHasSubMenu = false;
   POINT LastMouse{-1, -1};
-  // A move to another button is under way.
-  bool Switching = false;
   // No message of this tracking seen yet.
   bool First = false;
 };
 
 THookState State;
 
+// The menus that the thread's popup windows show now.
+std::vector<HMENU> ShownMenus() {
+  std::vector<HMENU> menus;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window))
+          reinterpret_cast<std::vector<HMENU>*>(found)->push_back(
+              reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&menus));
+  return menus;
+}
+
+// The current item: the highlighted item of the deepest open menu below
+// the drop-down. menu gets its menu (null when no item is current), and
+// the result tells whether it has sub-items.
+bool CurrentItem(HMENU& menu) {
+  const std::vector<HMENU> shown = ShownMenus();
+  HMENU level = State.Menu;
+  menu = nullptr;
+  while (level) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_SUBMENU;
+    int position = GetMenuItemCount(level);
+    while (position-- > 0)
+      if (GetMenuItemInfoA(level, static_cast<UINT>(position), TRUE, &info) && (info.fState & MFS_HILITE)) break;
+    if (position < 0) return false;
+    menu = level;
+    const bool open = info.hSubMenu && std::find(shown.begin(), shown.end(), info.hSubMenu) != shown.end();
+    if (!open) return info.hSubMenu != nullptr;
+    level = info.hSubMenu;
+  }
+  return false;
+}
+
 // Closes the open drop-down and opens the button's.
 void SwitchTo(TWinSkinForm& form, const TMenuBtn& button) {
-  State.Switching = true;
   const POINT screen{form.FWindowRect.left + button.FBounds.left + 1, form.FWindowRect.top + button.FBounds.top + 1};
   PostMessageA(form.FHandle, WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(screen.x, screen.y));
   // Where the system's loop would not end on a posted non-client click by
@@ -59,8 +96,6 @@ TMenuTracking::TMenuTracking(TWinSkinForm& form, const TMenuBtn& button) {
   State.Form = &form;
   State.OpenIndex = button.FIndex;
   State.Menu = button.FSubMenu;
-  State.CurrentMenu = nullptr;
-  State.CurrentHasSubMenu = false;
   State.LastMouse = POINT{-1, -1};
   State.First = true;
 }
@@ -77,24 +112,11 @@ TMenuTracking::~TMenuTracking() {
   State.Form = nullptr;
   State.OpenIndex = -1;
   State.Menu = nullptr;
-  State.CurrentMenu = nullptr;
 }
 
 bool TMenuTracking::Active() { return static_cast<bool>(State.Hook); }
 
 HMENU TMenuTracking::Menu() { return State.Menu; }
-
-void TMenuTracking::MenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
-  if (&form != State.Form) return;
-  if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-    // The drop-down closes.
-    if (!State.Switching) State.Form->FMenuTracking = false;
-    return;
-  }
-  State.Switching = false;
-  State.CurrentMenu = reinterpret_cast<HMENU>(lParam);
-  State.CurrentHasSubMenu = (HIWORD(wParam) & MF_POPUP) != 0;
-}
 
 LRESULT CALLBACK TMenuTracking::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   auto* msg = reinterpret_cast<MSG*>(lParam);
@@ -117,25 +139,17 @@ LRESULT CALLBACK TMenuTracking::HookProc(int code, WPARAM wParam, LPARAM lParam)
   TMenuBtn* chosen = nullptr;
   switch (msg->message) {
     case WM_KEYDOWN:
-      switch (msg->wParam) {
-        case VK_RETURN:
-        case VK_ESCAPE: State.Switching = false; break;
-        case VK_LEFT:
-          if (!State.CurrentMenu || State.CurrentMenu == State.Menu) chosen = bar.Neighbour(State.OpenIndex, -1);
-          break;
-        case VK_RIGHT:
-          if (!State.CurrentMenu || !State.CurrentHasSubMenu) chosen = bar.Neighbour(State.OpenIndex, 1);
-          break;
-        default: break;
+      if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) {
+        HMENU current = nullptr;
+        const bool subItems = CurrentItem(current);
+        if (msg->wParam == VK_LEFT && (!current || current == State.Menu))
+          chosen = bar.Neighbour(State.OpenIndex, -1);
+        if (msg->wParam == VK_RIGHT && (!current || !subItems)) chosen = bar.Neighbour(State.OpenIndex, 1);
       }
       break;
     case WM_SYSKEYDOWN:
-      if (msg->wParam == VK_MENU) {
-        form->FMenuTracking = false;
-        return next;
-      }
+      if (msg->wParam == VK_MENU) form->FMenuTracking = false;
       break;
-    case WM_MENUSELECT: MenuSelect(*form, msg->wParam, msg->lParam); return next;
     case WM_MOUSEMOVE:
       if (msg->pt.x != State.LastMouse.x || msg->pt.y != State.LastMouse.y) {
         chosen = bar.ButtonAt(POINT{msg->pt.x - form->FWindowRect.left, msg->pt.y - form->FWindowRect.top});

@@ -462,9 +462,6 @@ void TWinSkinForm::WndProc(TMessage& message) {
     case WM_SYSCOMMAND: return OnSysCommand(message);
     case SKM_MENUBARCLICK: return OnMenuBarClick(message);
     case CM_MENUCHANGED: return OnMenuChanged(message);
-    case WM_MENUSELECT:
-      TMenuTracking::MenuSelect(*this, message.WParam, message.LParam);
-      return Default(message);
     default: break;
   }
 

@@ -119,9 +119,6 @@ class TMenuTracking {
   TMenuTracking(const TMenuTracking&) = delete;
   TMenuTracking& operator=(const TMenuTracking&) = delete;
 
-  // WM_MENUSELECT received by the window whose drop-down is tracked: the
-  // item now current, or the menu closing.
-  static void MenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam);
   // A hook is installed.
   static bool Active();
   // The open drop-down, or null.
