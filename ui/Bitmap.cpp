@@ -62,6 +62,8 @@ bool HasPlainMasks(const TBmpImage& image) {
 
 }  // namespace
 
+QV_CLASS_INFO(TBitmap, {});
+
 int BitsPerPixel(TPixelFormat format) {
   switch (format) {
     case TPixelFormat::pf1bit: return 1;

@@ -1,7 +1,8 @@
 #pragma once
 // A device-independent bitmap (a DIB section, so that the pixel rows can be
 // addressed directly) with a canvas for GDI drawing on it. Rows are stored
-// bottom-up as in a BMP file; ScanLine counts from the top.
+// bottom-up as in a BMP file; ScanLine counts from the top. A bitmap is an
+// object, so that a control can publish one (a button's Glyph).
 #include <windows.h>
 
 #include <cstddef>
@@ -12,6 +13,7 @@
 #include "ui/BmpFile.h"
 #include "ui/Canvas.h"
 #include "ui/Gdi.h"
+#include "ui/Object.h"
 
 class TStream;
 
@@ -19,13 +21,15 @@ enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit };
 
 int BitsPerPixel(TPixelFormat format);
 
-class TBitmap {
+class TBitmap : public TObject {
  public:
+  QV_CLASS(TBitmap, TObject)
+
   TBitmap() = default;
   TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

@@ -32,3 +32,16 @@ class TCanvas {
   TColor FBrushColor = clWhite;
   TBrushHandle FBrush;
 };
+
+// Binds a canvas to a device context for the lifetime of this object.
+class TCanvasBinding {
+ public:
+  TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas), FOuter(canvas.Handle()) { canvas.SetHandle(dc); }
+  ~TCanvasBinding() { FCanvas.SetHandle(FOuter); }
+  TCanvasBinding(const TCanvasBinding&) = delete;
+  TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+  HDC FOuter;
+};

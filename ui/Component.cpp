@@ -33,6 +33,23 @@ TComponent::~TComponent() {
   if (FOwner) FOwner->RemoveComponent(this);
 }
 
+void* TComponent::operator new(std::size_t size) { return ::operator new(size); }
+
+void TComponent::operator delete(void* memory) { ::operator delete(memory); }
+
+void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+  // The whole object's memory, found while its dynamic type is still known.
+  void* memory = dynamic_cast<void*>(component);
+  component->BeforeDestruction();
+  component->~TComponent();
+  ::operator delete(memory);
+}
+
+void TComponent::BeforeDestruction() {
+  Destroying();
+  DestroyComponents();
+}
+
 void TComponent::SetName(const std::string& name) {
   if (name == FName) return;
   if (!name.empty() && !IsValidIdent(name)) {
@@ -54,9 +71,8 @@ TComponent* TComponent::Components(int index) const {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  const std::string key = AsciiLowerCase(name);
   for (TComponent* component : FComponents) {
-    if (AsciiLowerCase(component->FName) == key) return component;
+    if (SameIdentifier(component->FName, name)) return component;
   }
   return nullptr;
 }

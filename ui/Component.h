@@ -1,10 +1,20 @@
 #pragma once
 // Components: objects with an owner, a name and a tag. An owner frees the
-// components it owns when it is destroyed. A component built from a stored
-// description (a form and what it holds) is in the loading state while its
-// stored properties are assigned, and is told by Loaded when that is done.
+// components it owns when it is destroyed: deleting a component runs its
+// BeforeDestruction first, which marks it and everything it owns as being
+// destroyed and frees what it owns, and only then its destructors (a
+// windowed control's window goes in them). So an owned component (a skin
+// wrapper that gives its control back the WindowProc it replaced) still
+// finds its owner whole, window and all. A component that is not deleted
+// (a local or member object) frees what it owns in TComponent's
+// destructor, after its own parts: components that own others belong on
+// the heap. A component built from a stored description (a form and what
+// it holds) is in the loading state while its stored properties are
+// assigned, and is told by Loaded when that is done.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +61,11 @@ class TComponent : public TObject {
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
+  // Deleting a component: BeforeDestruction, then the destructors. (The
+  // plain pair serves a construction that fails.)
+  static void* operator new(std::size_t size);
+  static void operator delete(void* memory);
+  void operator delete(TComponent* component, std::destroying_delete_t);
 
   TComponent* Owner() const { return FOwner; }
   const std::string& Name() const { return FName; }
@@ -80,6 +95,9 @@ class TComponent : public TObject {
  protected:
   // Marks this component and every one it owns as being destroyed.
   void Destroying();
+  // Runs when the component is deleted, before any destructor: marks it as
+  // being destroyed and frees the components it owns.
+  virtual void BeforeDestruction();
 
  private:
   friend class TReader;

@@ -1,12 +1,29 @@
 #include "ui/Control.h"
 
 #include "ui/Menus.h"
+#include <windowsx.h>
+
 #include "ui/ScopedFlag.h"
 #include "ui/TypInfo.h"
 #include "ui/WinControl.h"
 
 namespace {
+
 constexpr std::string_view kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+
+TControl* gMouseControl = nullptr;
+
+}  // namespace
+
+TShiftState KeysToShiftState(WPARAM keys) {
+  TShiftState shift = 0;
+  if (keys & MK_SHIFT) shift |= ssShift;
+  if (keys & MK_CONTROL) shift |= ssCtrl;
+  if (keys & MK_LBUTTON) shift |= ssLeft;
+  if (keys & MK_RBUTTON) shift |= ssRight;
+  if (keys & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
 }
 
 const TPropInfo TControl::Published[] = {
@@ -21,6 +38,10 @@ const TPropInfo TControl::Published[] = {
     Prop<TTypeKind::Boolean, &TControl::Visible, &TControl::SetVisible>("Visible"),
     Prop<TTypeKind::Boolean, &TControl::Enabled, &TControl::SetEnabled>("Enabled"),
     Prop<TTypeKind::Object, &TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
+    Prop<TTypeKind::Enumeration, &TControl::BiDiMode, &TControl::SetBiDiMode>("BiDiMode", kBiDiModeNames),
+    Prop<TTypeKind::String, &TControl::Hint, &TControl::SetHint>("Hint"),
+    Prop<TTypeKind::Boolean, &TControl::ShowHint, &TControl::SetShowHint>("ShowHint"),
+    Prop<TTypeKind::Method, &TControl::OnMouseDown, &TControl::OnMouseDown>("OnMouseDown"),
 };
 QV_CLASS_INFO(TControl, Published);
 
@@ -33,6 +54,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl() {
   SetPopupMenu(nullptr);
+  if (gMouseControl == this) gMouseControl = nullptr;
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -57,7 +79,7 @@ void TControl::StoreBounds(int left, int top, int width, int height) {
 }
 
 void TControl::RequestAlign() {
-  if (FParent && FAlign != TAlign::alNone) FParent->Realign();
+  if (FParent) FParent->Realign();
 }
 
 RECT TControl::ClientRect() const { return RECT{0, 0, FWidth, FHeight}; }
@@ -117,6 +139,40 @@ void TControl::SetEnabled(bool enabled) {
   Perform(CM_ENABLEDCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode) {
+  if (mode == FBiDiMode) return;
+  FBiDiMode = mode;
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState, int, int) {}
+
+void TControl::MouseUp(TMouseButton, TShiftState, int, int) {}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::MouseEntered(TControl* control) {
+  if (control == gMouseControl) return;
+  TControl* left = gMouseControl;
+  gMouseControl = control;
+  if (left) left->Perform(CM_MOUSELEAVE);
+  // The leaving control's handler may have freed the one entered.
+  if (control && gMouseControl == control) control->Perform(CM_MOUSEENTER);
+}
+
+void TControl::MouseLeftWindow(const TWinControl* control) {
+  if (!gMouseControl) return;
+  const bool windowlessChild =
+      gMouseControl->FParent == control && !dynamic_cast<const TWinControl*>(gMouseControl);
+  if (gMouseControl == control || windowlessChild) MouseEntered(nullptr);
+}
+
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   FWindowProc(message);
@@ -125,7 +181,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TControl::Invalidate() {
   if (!FParent || !FParent->HandleAllocated()) return;
-  const RECT bounds{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+  const RECT bounds = BoundsRect();
   InvalidateRect(FParent->Handle(), &bounds, TRUE);
 }
 
@@ -133,6 +189,16 @@ void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_PARENTFONTCHANGED: return CMParentFontChanged(message);
     case WM_CONTEXTMENU: return WMContextMenu(message);
+    case WM_MOUSEMOVE: return WMMouseMove(message);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return WMButtonDown(message, TMouseButton::mbLeft);
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: return WMButtonDown(message, TMouseButton::mbRight);
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: return WMButtonDown(message, TMouseButton::mbMiddle);
+    case WM_LBUTTONUP: return WMButtonUp(message, TMouseButton::mbLeft);
+    case WM_RBUTTONUP: return WMButtonUp(message, TMouseButton::mbRight);
+    case WM_MBUTTONUP: return WMButtonUp(message, TMouseButton::mbMiddle);
     default: return DefaultHandler(message);
   }
 }
@@ -169,4 +235,25 @@ void TControl::CMParentFontChanged(TMessage&) {
   if (!FParentFont || !FParent) return;
   const TScopedFlag taking(FTakingParentFont);
   FFont->Assign(*FParent->Font());
+}
+
+// Mouse messages go to the window's own handling first (a button presses
+// itself, an edit places its caret), then to the control's handlers.
+void TControl::WMMouseMove(TMessage& message) {
+  DefaultHandler(message);
+  MouseMove(KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+}
+
+void TControl::WMButtonDown(TMessage& message, TMouseButton button) {
+  DefaultHandler(message);
+  TShiftState shift = KeysToShiftState(message.WParam);
+  if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_RBUTTONDBLCLK || message.Msg == WM_MBUTTONDBLCLK) {
+    shift |= ssDouble;
+  }
+  MouseDown(button, shift, GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+}
+
+void TControl::WMButtonUp(TMessage& message, TMouseButton button) {
+  DefaultHandler(message);
+  MouseUp(button, KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
 }

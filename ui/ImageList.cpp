@@ -2,8 +2,13 @@
 
 #include "ui/Handles.h"
 
-TImageList::TImageList(int width, int height)
-    : FWidth(width), FHeight(height), FHandle(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {}
+QV_CLASS_INFO(TImageList, {});
+
+TImageList::TImageList(TComponent* owner, int width, int height)
+    : TComponent(owner),
+      FWidth(width),
+      FHeight(height),
+      FHandle(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {}
 
 TImageList::~TImageList() {
   if (FHandle) ImageList_Destroy(FHandle);

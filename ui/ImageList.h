@@ -1,17 +1,21 @@
 #pragma once
 // A list of equally sized images with a transparent colour (a system image
-// list), destroyed with the object.
+// list), destroyed with the object. It is a component, so that a form can
+// own one and its controls refer to it (a tab control's Images); a control
+// that refers to a list hears of its removal through Notification.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "ui/Bitmap.h"
+#include "ui/Component.h"
 
-class TImageList {
+class TImageList : public TComponent {
  public:
-  TImageList(int width, int height);
-  TImageList(const TImageList&) = delete;
-  TImageList& operator=(const TImageList&) = delete;
-  ~TImageList();
+  QV_CLASS(TImageList, TComponent)
+
+  explicit TImageList(TComponent* owner, int width = 16, int height = 16);
+  TImageList(int width, int height) : TImageList(nullptr, width, height) {}
+  ~TImageList() override;
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

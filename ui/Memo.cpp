@@ -53,13 +53,17 @@ QV_CLASS_INFO(TCustomMemo, {});
 
 const TPropInfo TMemo::Published[] = {
     Prop<TTypeKind::Object, &TCustomMemo::Lines, &TCustomMemo::SetLines>("Lines"),
-    Prop<TTypeKind::Boolean, &TCustomMemo::ReadOnly, &TCustomMemo::SetReadOnly>("ReadOnly"),
+    Prop<TTypeKind::Boolean, &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly>("ReadOnly"),
+    Prop<TTypeKind::Enumeration, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle>("BorderStyle",
+                                                                                         kBorderStyleNames),
+    Prop<TTypeKind::Enumeration, &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars>("ScrollBars",
+                                                                                       kScrollStyleNames),
+    Prop<TTypeKind::Boolean, &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap>("WordWrap"),
+    Prop<TTypeKind::Method, &TCustomEdit::OnChange, &TCustomEdit::OnChange>("OnChange"),
 };
 QV_CLASS_INFO(TMemo, Published);
 
-TCustomMemo::TCustomMemo(TComponent* owner)
-    : TWinControl(owner), FLines(std::make_unique<TMemoStrings>(*this)) {
-  SetColor(SystemColor(COLOR_WINDOW));
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), FLines(std::make_unique<TMemoStrings>(*this)) {
   SetBounds(0, 0, 185, 89);
 }
 
@@ -67,16 +71,23 @@ void TCustomMemo::SetLines(const TStrings* lines) {
   if (lines) FLines->Assign(*lines);
 }
 
-void TCustomMemo::SetReadOnly(bool readOnly) {
-  if (readOnly == FReadOnly) return;
-  FReadOnly = readOnly;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+void TCustomMemo::SetScrollBars(TScrollStyle scrollBars) {
+  if (scrollBars == FScrollBars) return;
+  FScrollBars = scrollBars;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetWordWrap(bool wordWrap) {
+  if (wordWrap == FWordWrap) return;
+  FWordWrap = wordWrap;
+  RecreateWnd();
 }
 
 void TCustomMemo::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  CreateSubClass(params, "EDIT");
-  params.Style |= WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-  if (FReadOnly) params.Style |= ES_READONLY;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  TCustomEdit::CreateParams(params);
+  params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  // A line that is not broken scrolls sideways instead.
+  if (FWordWrap) params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) params.Style |= WS_VSCROLL;
+  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) params.Style |= WS_HSCROLL;
 }

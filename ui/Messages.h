@@ -26,11 +26,29 @@ constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 // Sent to a form's window when its main menu changed: the window is given
 // the menu anew.
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
+// A child control was put into this control (LParam 1) or taken out of it
+// (LParam 0); WParam: the child (TControl*), to be compared only: a child
+// taken out while it is being destroyed is no longer whole.
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+// The mouse came onto a control, or left it (windowless controls included).
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 
 // A message that a parent window received about a child control, handed on
 // to the child's own WindowProc as CN_BASE + the message (WM_CTLCOLORSTATIC
-// becomes CN_CTLCOLORSTATIC).
+// becomes CN_CTLCOLORSTATIC, WM_COMMAND CN_COMMAND). These numbers lie in
+// the application's own message range, where other messages may share them
+// (the skin engine's SKM_SKINREADY is the number of CN_NOTIFY): the
+// reflected messages that carry a pointer, CN_NOTIFY and CN_DRAWITEM, reach
+// a control's code only through TWinControl::CNNotify and CNDrawItem, after
+// the framework has checked that they are the reflection it is making.
 constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;

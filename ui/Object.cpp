@@ -4,6 +4,22 @@
 
 const TClassInfo TObject::ClassInfo{"TObject", nullptr, {}, &typeid(TObject)};
 
+namespace {
+
+std::vector<TRegisteredClass>& Registry() {
+  static std::vector<TRegisteredClass> classes{
+      TRegisteredClass{&TObject::ClassInfo, nullptr, [](const TObject&) { return true; }}};
+  return classes;
+}
+
+}  // namespace
+
+object_detail::TClassRegistration::TClassRegistration(const TRegisteredClass& registered) {
+  Registry().push_back(registered);
+}
+
+const std::vector<TRegisteredClass>& RegisteredClasses() { return Registry(); }
+
 void TObject::CheckClassDeclared() const {
   if (*ClassType().Type != typeid(*this)) {
     throw Exception("A class derived from " + std::string(ClassName()) + " does not declare its class info");
@@ -18,10 +34,9 @@ bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
 }
 
 const TPropInfo* TClassInfo::FindProp(std::string_view name) const {
-  const std::string key = AsciiLowerCase(name);
   for (const TClassInfo* info = this; info; info = info->Parent) {
     for (const TPropInfo& prop : info->Props) {
-      if (AsciiLowerCase(prop.Name) == key) return &prop;
+      if (SameIdentifier(prop.Name, name)) return &prop;
     }
   }
   return nullptr;

@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <typeinfo>
 #include <variant>
+#include <vector>
 
 #include "ui/Exception.h"
 #include "ui/Method.h"
@@ -40,6 +41,8 @@ struct TPropInfo {
   void (*Set)(TObject& object, const TPropValue& value);
 };
 
+class TComponent;
+
 struct TClassInfo {
   std::string_view Name;
   const TClassInfo* Parent;
@@ -50,12 +53,29 @@ struct TClassInfo {
 
   bool InheritsFrom(const TClassInfo& ancestor) const;
   // The published property of that name, in any letter case, of this class
-  // or an ancestor; nullptr when there is none.
+  // or an ancestor; nullptr when there is none. Compares in place: nothing
+  // is copied.
   const TPropInfo* FindProp(std::string_view name) const;
 };
 
+// A class whose info is defined (QV_CLASS_INFO) in the program.
+struct TRegisteredClass {
+  const TClassInfo* Info;
+  // Makes an object of the class with the given owner; absent for a class
+  // that cannot be made from an owner alone (abstract, or constructed from
+  // other values).
+  TObject* (*Construct)(TComponent* owner);
+  // The object is of the class or of a class derived from it, as C++ sees
+  // it (what TObject::InheritsFrom answers from the class infos).
+  bool (*IsInstance)(const TObject& object);
+};
+
+// Every class of the program, in no particular order; filled before main.
+const std::vector<TRegisteredClass>& RegisteredClasses();
+
 class TObject {
  public:
+  using ThisClass = TObject;
   static const TClassInfo ClassInfo;
 
   virtual ~TObject() = default;
@@ -71,18 +91,45 @@ class TObject {
 // Declares, first in a framework class's body, the class's run-time info
 // and the ClassType that returns it; Parent is the class it derives from.
 // The class's source file defines the info with QV_CLASS_INFO.
-#define QV_CLASS(Class, Parent)  \
- public:                         \
-  using inherited = Parent;      \
+#define QV_CLASS(Class, Parent)      \
+ public:                             \
+  using ThisClass = Class;           \
+  using inherited = Parent;          \
   static const TClassInfo ClassInfo; \
   const TClassInfo& ClassType() const override { return ClassInfo; }
 
+namespace object_detail {
+
+// Adds a class to RegisteredClasses.
+struct TClassRegistration {
+  explicit TClassRegistration(const TRegisteredClass& registered);
+};
+
+template <class C>
+TRegisteredClass Registered() {
+  TObject* (*construct)(TComponent*) = nullptr;
+  if constexpr (!std::is_abstract_v<C> && std::is_constructible_v<C, TComponent*>) {
+    construct = [](TComponent* owner) -> TObject* { return new C(owner); };
+  }
+  return {&C::ClassInfo, construct, [](const TObject& object) { return dynamic_cast<const C*>(&object) != nullptr; }};
+}
+
+}  // namespace object_detail
+
 template <class C>
 constexpr TClassInfo MakeClassInfo(std::string_view name, std::span<const TPropInfo> props) {
+  // The class declares itself, and its parent declares itself too: a class
+  // between them without its own declaration would be missing from the
+  // ancestry that "is a" tests walk.
+  static_assert(std::is_same_v<typename C::ThisClass, C>, "QV_CLASS names the class it is in");
+  static_assert(std::is_same_v<typename C::inherited::ThisClass, typename C::inherited>,
+                "the parent class declares its class info (QV_CLASS)");
   static_assert(std::is_base_of_v<typename C::inherited, C>, "a class derives from the parent it declares");
   return TClassInfo{name, &C::inherited::ClassInfo, props, &typeid(C)};
 }
 
 // Defines the info that QV_CLASS declared, with the table of the properties
-// the class publishes (or {}).
-#define QV_CLASS_INFO(Class, Props) const TClassInfo Class::ClassInfo = MakeClassInfo<Class>(#Class, Props)
+// the class publishes (or {}), and registers the class.
+#define QV_CLASS_INFO(Class, Props)                                        \
+  const TClassInfo Class::ClassInfo = MakeClassInfo<Class>(#Class, Props); \
+  static const object_detail::TClassRegistration qvClassRegistration##Class{object_detail::Registered<Class>()}

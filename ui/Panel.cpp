@@ -6,21 +6,6 @@ namespace {
 
 constexpr std::string_view kBevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 
-// The window's device context for one WM_PAINT, ended by the destructor.
-class TPaintDC {
- public:
-  explicit TPaintDC(HWND window) : FWindow(window), FDC(BeginPaint(window, &FPaint)) {}
-  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
-  TPaintDC(const TPaintDC&) = delete;
-  TPaintDC& operator=(const TPaintDC&) = delete;
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWindow;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
-};
-
 void FillColor(HDC dc, const RECT& rect, TColor color) {
   const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
   FillRect(dc, &rect, brush.Get());
@@ -61,7 +46,7 @@ const TPropInfo TPanel::Published[] = {
 };
 QV_CLASS_INFO(TPanel, Published);
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
   SetColor(SystemColor(COLOR_BTNFACE));
   SetBounds(0, 0, 185, 41);
 }
@@ -91,7 +76,7 @@ void TCustomPanel::BevelsChanged() {
 }
 
 void TCustomPanel::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
 }
 
@@ -104,30 +89,20 @@ void TCustomPanel::AdjustClientRect(RECT& rect) const {
 
 void TCustomPanel::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT: return WMPaint(message);
     case CM_TEXTCHANGED: return CMTextChanged(message);
-    default: return TWinControl::WndProc(message);
+    default: return TCustomControl::WndProc(message);
   }
 }
 
-void TCustomPanel::WMPaint(TMessage& message) {
-  // A device context in wParam: paint into it (as when a child paints the
-  // panel under itself), not on the screen.
-  if (message.WParam) return PaintTo(reinterpret_cast<HDC>(message.WParam));
-  const TPaintDC paint(Handle());
-  PaintTo(paint.Get());
-}
-
-void TCustomPanel::PaintTo(HDC dc) {
+void TCustomPanel::Paint() {
+  const HDC dc = Canvas().Handle();
   RECT rect = ClientRect();
   if (FBevelOuter != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelOuter, FBevelWidth, Color());
   if (FBevelInner != TBevelCut::bvNone) DrawBevel(dc, rect, FBevelInner, FBevelWidth, Color());
   FillRect(dc, &rect, Brush());
   const std::string caption = Caption();
   if (caption.empty()) return;
-  // The context may be someone else's: its font and colours come back.
-  const TSaveDC saved(dc);
-  SelectObject(dc, Font()->Handle());
+  const TSelectObject font(dc, Font()->Handle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,

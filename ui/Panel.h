@@ -2,13 +2,13 @@
 // Panels: a windowed control with bevels, a face of its colour and a centred
 // caption. With the standard raised outer bevel of width 1, a child aligned
 // to fill a 390 x 276 panel sits at (1, 1) with the size 388 x 274.
-#include "ui/WinControl.h"
+#include "ui/CustomControl.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
-class TCustomPanel : public TWinControl {
+class TCustomPanel : public TCustomControl {
  public:
-  QV_CLASS(TCustomPanel, TWinControl)
+  QV_CLASS(TCustomPanel, TCustomControl)
 
   explicit TCustomPanel(TComponent* owner);
 
@@ -22,12 +22,11 @@ class TCustomPanel : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void AdjustClientRect(RECT& rect) const override;
+  void Paint() override;
   void WndProc(TMessage& message) override;
 
  private:
   void BevelsChanged();
-  void WMPaint(TMessage& message);
-  void PaintTo(HDC dc);
   void CMTextChanged(TMessage& message);
 
   TBevelCut FBevelInner = TBevelCut::bvNone;

@@ -37,6 +37,21 @@ std::string AsciiLowerCase(std::string_view text) { return ShiftAsciiLetters(tex
 
 std::string AsciiUpperCase(std::string_view text) { return ShiftAsciiLetters(text, 'a', 'z', 'A'); }
 
+bool SameIdentifier(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && lower(a[i]) != lower(b[i])) return false;
+    // After a byte outside ASCII (equal on both sides), the next byte may be
+    // the trail of a double-byte character: it compares exactly.
+    if (static_cast<unsigned char>(a[i]) >= 0x80 && i + 1 < a.size()) {
+      ++i;
+      if (a[i] != b[i]) return false;
+    }
+  }
+  return true;
+}
+
 std::string_view Trim(std::string_view text) {
   auto control = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   while (!text.empty() && control(text.front())) text.remove_prefix(1);

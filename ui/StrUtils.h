@@ -16,6 +16,10 @@ bool IsDoubleByte(char lead, char trail);
 std::string AsciiLowerCase(std::string_view text);
 // The same for a to z, which become A to Z.
 std::string AsciiUpperCase(std::string_view text);
+// Equal identifiers (names of properties, components, enumeration values)
+// in any letter case, compared in place: only A to Z and a to z fold, and
+// both bytes of a double-byte character compare exactly.
+bool SameIdentifier(std::string_view a, std::string_view b);
 // Removes leading and trailing bytes of value 0x20 or less.
 std::string_view Trim(std::string_view text);
 // Empty after trimming.

@@ -57,12 +57,71 @@ std::string GetEnumProp(const TObject& object, std::string_view name) {
 void SetEnumProp(TObject& object, std::string_view name, std::string_view identifier) {
   const TPropInfo& prop = FindOrRaise(object, name);
   if (!HasIdentifiers(prop)) throw EPropertyError("Property " + std::string(prop.Name) + " is not an enumeration");
-  const std::string key = AsciiLowerCase(identifier);
   for (std::size_t i = 0; i < prop.Names.size(); ++i) {
-    if (AsciiLowerCase(prop.Names[i]) == key) {
+    if (SameIdentifier(prop.Names[i], identifier)) {
       SetPropValue(object, name, static_cast<std::int64_t>(i));
       return;
     }
   }
   throw EPropertyError("Invalid property value: '" + std::string(identifier) + "'");
+}
+
+namespace {
+
+// The property of that name and kind, or nullptr.
+const TPropInfo* FindPropOfKind(const TObject* object, std::string_view name, TTypeKind kind) {
+  if (!object) return nullptr;
+  const TPropInfo* prop = GetPropInfo(*object, name);
+  return prop && prop->Kind == kind ? prop : nullptr;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> FindIntProp(const TObject* object, std::string_view name) {
+  const TPropInfo* prop = FindPropOfKind(object, name, TTypeKind::Integer);
+  if (!prop) return std::nullopt;
+  return std::get<std::int64_t>(prop->Get(*object));
+}
+
+std::optional<std::string> FindEnumProp(const TObject* object, std::string_view name) {
+  if (!object) return std::nullopt;
+  const TPropInfo* prop = GetPropInfo(*object, name);
+  if (!prop || !HasIdentifiers(*prop)) return std::nullopt;
+  return GetEnumProp(*object, prop->Name);
+}
+
+std::optional<std::string> FindStrProp(const TObject* object, std::string_view name) {
+  const TPropInfo* prop = FindPropOfKind(object, name, TTypeKind::String);
+  if (!prop) return std::nullopt;
+  return std::get<std::string>(prop->Get(*object));
+}
+
+TObject* FindObjectProp(const TObject* object, std::string_view name) {
+  const TPropInfo* prop = FindPropOfKind(object, name, TTypeKind::Object);
+  return prop ? std::get<TObject*>(prop->Get(*object)) : nullptr;
+}
+
+bool SetPropFromText(TObject* object, std::string_view name, std::string_view text) {
+  if (!object) return false;
+  const TPropInfo* prop = GetPropInfo(*object, name);
+  if (!prop || !prop->Set) return false;
+  switch (prop->Kind) {
+    case TTypeKind::Integer: {
+      int value = 0;
+      if (!TryStrToInt(text, value)) return false;
+      prop->Set(*object, std::int64_t{value});
+      return true;
+    }
+    case TTypeKind::Enumeration:
+    case TTypeKind::Boolean:
+      for (std::size_t i = 0; i < prop->Names.size(); ++i) {
+        if (SameIdentifier(prop->Names[i], text)) {
+          prop->Set(*object, static_cast<std::int64_t>(i));
+          return true;
+        }
+      }
+      return false;
+    case TTypeKind::String: prop->Set(*object, std::string(text)); return true;
+    default: return false;
+  }
 }

@@ -10,7 +10,9 @@
 //           "BevelOuter", kBevelCutNames),
 //       Prop<TTypeKind::Method, &TPanel::FOnClick, &TPanel::FOnClick>("OnClick"),
 //   };
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -115,3 +117,24 @@ void SetPropValue(TObject& object, std::string_view name, const TPropValue& valu
 // "True"); identifiers match in any letter case.
 std::string GetEnumProp(const TObject& object, std::string_view name);
 void SetEnumProp(TObject& object, std::string_view name, std::string_view identifier);
+
+// By name, for code that reads properties of classes it does not know (the
+// skin wrappers read Caption, Glyph or FixedColor of any control): nothing
+// here throws for a null object, a missing property or a property of
+// another kind; the answer is then empty (nullopt, nullptr, false).
+//
+// An Integer property's value.
+std::optional<std::int64_t> FindIntProp(const TObject* object, std::string_view name);
+// The identifier of an Enumeration or Boolean property's value ("bsNone",
+// "True").
+std::optional<std::string> FindEnumProp(const TObject* object, std::string_view name);
+// A String property's value.
+std::optional<std::string> FindStrProp(const TObject* object, std::string_view name);
+// An Object property's value (which may itself be null).
+TObject* FindObjectProp(const TObject* object, std::string_view name);
+// Sets a property from its text: an Integer from its decimal (or
+// hexadecimal, TryStrToInt) text, an Enumeration or Boolean by identifier,
+// a String to the text. False, with nothing changed, when the property is
+// missing, read-only, of another kind or the text is no value of it. What
+// the property's own setter raises is passed on.
+bool SetPropFromText(TObject* object, std::string_view name, std::string_view text);

@@ -1,5 +1,7 @@
 #include "ui/WinControl.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -55,6 +57,49 @@ class TCreationScope {
   TWinControl* FOuter;
 };
 
+// The parent's message that is being handed to a child as a CN_ message
+// now: only a CN_NOTIFY or CN_DRAWITEM that carries this message's pointer
+// is a reflection. Reflections may nest, so each restores the one before.
+thread_local const TMessage* tReflecting = nullptr;
+
+class TReflectionScope {
+ public:
+  explicit TReflectionScope(const TMessage& message) : FOuter(tReflecting) { tReflecting = &message; }
+  ~TReflectionScope() { tReflecting = FOuter; }
+  TReflectionScope(const TReflectionScope&) = delete;
+  TReflectionScope& operator=(const TReflectionScope&) = delete;
+
+ private:
+  const TMessage* FOuter;
+};
+
+bool IsReflectionOf(const TMessage& message, UINT original) {
+  return message.Msg == CN_BASE + original && tReflecting && tReflecting->Msg == original &&
+         tReflecting->LParam == message.LParam && message.LParam != 0;
+}
+
+// The device context of one WM_PAINT of a window, ended by the destructor.
+class TPaintDC {
+ public:
+  explicit TPaintDC(HWND window) : FWindow(window), FDC(BeginPaint(window, &FPaint)) {}
+  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
+bool IsButtonDown(UINT msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ||
+         msg == WM_MBUTTONDOWN || msg == WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
+
 [[noreturn]] void RaiseLastOSError(const std::string& what) {
   throw Exception(what + ": system error " + std::to_string(GetLastError()));
 }
@@ -71,6 +116,14 @@ void InitControls() { ControlPropName(); }
 TWinControl* FindControl(HWND window) {
   if (!window) return nullptr;
   return static_cast<TWinControl*>(GetPropA(window, ControlPropName()));
+}
+
+const NMHDR* ReflectedNotifyHeader(const TMessage& message) {
+  return IsReflectionOf(message, WM_NOTIFY) ? reinterpret_cast<const NMHDR*>(message.LParam) : nullptr;
+}
+
+const DRAWITEMSTRUCT* ReflectedDrawItem(const TMessage& message) {
+  return IsReflectionOf(message, WM_DRAWITEM) ? reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam) : nullptr;
 }
 
 LRESULT CALLBACK TWinControl::FrameworkWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -129,6 +182,11 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Style = WS_CHILD | WS_CLIPSIBLINGS;
   if (Visible()) params.Style |= WS_VISIBLE;
   if (!Enabled()) params.Style |= WS_DISABLED;
+  if (UseRightToLeftReading()) params.ExStyle |= WS_EX_RTLREADING;
+  if (BiDiMode() == TBiDiMode::bdRightToLeft) params.ExStyle |= WS_EX_RIGHT;
+  if (BiDiMode() == TBiDiMode::bdRightToLeft || BiDiMode() == TBiDiMode::bdRightToLeftNoAlign) {
+    params.ExStyle |= WS_EX_LEFTSCROLLBAR;
+  }
   params.X = Left();
   params.Y = Top();
   params.Width = Width();
@@ -220,6 +278,7 @@ void TWinControl::InsertControl(TControl* control) {
   if (windowed) FTabList.push_back(windowed);
   control->Perform(CM_PARENTFONTCHANGED);
   if (windowed && FHandle) windowed->CreateHandle();
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), TRUE);
   control->RequestAlign();
 }
 
@@ -230,8 +289,10 @@ void TWinControl::RemoveControl(TControl* control) {
   if (windowed) windowed->DestroyHandle();
   std::erase_if(FTabList, [control](TWinControl* item) { return static_cast<TControl*>(item) == control; });
   std::erase(FControls, control);
+  if (FCaptureChild == control) FCaptureChild = nullptr;
   control->FParent = nullptr;
-  if (control->Align() != TAlign::alNone) Realign();
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), FALSE);
+  Realign();
 }
 
 int TWinControl::TabOrder() const {
@@ -295,6 +356,55 @@ void TWinControl::AlignControls() {
     }
   }
 }
+
+bool TWinControl::HasGraphicChildren() const {
+  return std::any_of(FControls.begin(), FControls.end(), [](const TControl* control) {
+    return control->Visible() && !dynamic_cast<const TWinControl*>(control);
+  });
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* control : FControls) {
+    if (!control->Visible() || dynamic_cast<TWinControl*>(control)) continue;
+    const RECT bounds = control->BoundsRect();
+    if (!RectVisible(dc, &bounds)) continue;
+    const TSaveDC saved(dc);
+    OffsetViewportOrgEx(dc, control->Left(), control->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+}
+
+void TWinControl::PaintHandler(TMessage& message) {
+  if (message.WParam) {
+    const auto dc = reinterpret_cast<HDC>(message.WParam);
+    PaintWindow(dc);
+    PaintControls(dc);
+    return;
+  }
+  const TPaintDC paint(FHandle);
+  PaintWindow(paint.Get());
+  PaintControls(paint.Get());
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(message);
+}
+
+TControl* TWinControl::GraphicControlAt(POINT point) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* control = *it;
+    if (!control->Visible() || !control->Enabled() || dynamic_cast<TWinControl*>(control)) continue;
+    const RECT bounds = control->BoundsRect();
+    if (PtInRect(&bounds, point)) return control;
+  }
+  return nullptr;
+}
+
+void TWinControl::CNNotify(const NMHDR&, TMessage& message) { message.Result = 0; }
+
+void TWinControl::CNDrawItem(const DRAWITEMSTRUCT&, TMessage& message) { message.Result = 0; }
 
 HBRUSH TWinControl::Brush() const {
   if (!FBrush) FBrush.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
@@ -375,6 +485,26 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORDLG:
     case CN_CTLCOLORSCROLLBAR:
     case CN_CTLCOLORSTATIC: return CNCtlColor(message);
+    case WM_COMMAND: return WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL: return WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+    case WM_NOTIFY: return WMNotify(message);
+    case WM_DRAWITEM: return WMDrawItem(message);
+    case CN_NOTIFY: return CNNotifyChecked(message);
+    case CN_DRAWITEM: return CNDrawItemChecked(message);
+    case WM_PAINT: return WMPaint(message);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP: return WMMouse(message);
+    case WM_MOUSELEAVE: return WMMouseLeave(message);
+    case WM_CAPTURECHANGED: return WMCaptureChanged(message);
     case WM_DESTROY: return WMDestroy(message);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return WMKeyDown(message);
@@ -383,6 +513,7 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_VISIBLECHANGED: return CMVisibleChanged(message);
     case CM_COLORCHANGED: return CMColorChanged(message);
     case CM_FONTCHANGED: return CMFontChanged(message);
+    case CM_BIDIMODECHANGED: return CMBiDiModeChanged(message);
     default: return TControl::WndProc(message);
   }
 }
@@ -429,6 +560,83 @@ void TWinControl::CNCtlColor(TMessage& message) {
   message.Result = reinterpret_cast<LRESULT>(Brush());
 }
 
+// A notification of a child control goes to that child; one of a window
+// that is no child control of the framework (or of no window: a menu
+// command) is this window's own.
+void TWinControl::WMReflect(TMessage& message, HWND child) {
+  TWinControl* control = FindControl(child);
+  if (!control || control == this) return DefaultHandler(message);
+  const TReflectionScope reflecting(message);
+  message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WMNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  WMReflect(message, header ? header->hwndFrom : nullptr);
+}
+
+void TWinControl::WMDrawItem(TMessage& message) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+  WMReflect(message, item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr);
+}
+
+void TWinControl::CNNotifyChecked(TMessage& message) {
+  const NMHDR* header = ReflectedNotifyHeader(message);
+  if (!header) return DefaultHandler(message);
+  CNNotify(*header, message);
+}
+
+void TWinControl::CNDrawItemChecked(TMessage& message) {
+  const DRAWITEMSTRUCT* item = ReflectedDrawItem(message);
+  if (!item) return DefaultHandler(message);
+  CNDrawItem(*item, message);
+}
+
+// A window without windowless children is painted by its window class
+// alone.
+void TWinControl::WMPaint(TMessage& message) {
+  if (!message.WParam && !HasGraphicChildren()) return DefaultHandler(message);
+  PaintHandler(message);
+}
+
+// The mouse over a windowless child goes to that child, in its own client
+// coordinates; the window holds the mouse while a button pressed on the
+// child is down.
+void TWinControl::WMMouse(TMessage& message) {
+  const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  TControl* under = GraphicControlAt(point);
+  if (message.Msg == WM_MOUSEMOVE) {
+    MouseEntered(under ? under : this);
+    if (!FTrackingMouse) {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, FHandle, 0};
+      FTrackingMouse = TrackMouseEvent(&track) != FALSE;
+    }
+  }
+  TControl* target = FCaptureChild ? FCaptureChild : under;
+  if (!target) return TControl::WndProc(message);
+  if (IsButtonDown(message.Msg)) {
+    FCaptureChild = target;
+    SetCapture(FHandle);
+  }
+  const LPARAM childPoint = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+  message.Result = target->Perform(message.Msg, message.WParam, childPoint);
+  if (IsButtonUp(message.Msg) && FCaptureChild) {
+    FCaptureChild = nullptr;
+    if (GetCapture() == FHandle) ReleaseCapture();
+  }
+}
+
+void TWinControl::WMMouseLeave(TMessage& message) {
+  FTrackingMouse = false;
+  MouseLeftWindow(this);
+  DefaultHandler(message);
+}
+
+void TWinControl::WMCaptureChanged(TMessage& message) {
+  FCaptureChild = nullptr;
+  DefaultHandler(message);
+}
+
 void TWinControl::WMDestroy(TMessage& message) {
   // The text outlives the window, for a window created anew.
   StoreText(Text());
@@ -465,6 +673,8 @@ void TWinControl::CMColorChanged(TMessage&) {
   FBrush.Reset();
   Invalidate();
 }
+
+void TWinControl::CMBiDiModeChanged(TMessage&) { RecreateWnd(); }
 
 void TWinControl::CMFontChanged(TMessage&) {
   if (FHandle) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);

@@ -57,8 +57,9 @@ using TOnFormSkin = TMethod<void(TObject* Sender, const std::string& aName, bool
 // Around skinning a framework form.
 using TOnSkinForm = TMethod<void(TObject* Sender, HWND ahwnd, const std::string& aName)>;
 // Lets the program skin a control itself: a non-null SkinnedControl is the
-// wrapper it made.
-using TOnSkinControl = TMethod<void(TObject* Sender, TSkinData* SkinData, TCustomForm* Form, TControl* Control,
+// wrapper it made; null leaves the control to the dispatch. Form: the
+// form, owner or parent the control was found in, or null.
+using TOnSkinControl = TMethod<void(TObject* Sender, TSkinData* SkinData, TComponent* Form, TControl* Control,
                                     const std::string& ControlClass, TObject*& SkinnedControl)>;
 
 // Indices of the colour table. 9 and 10 are not used.

@@ -21,6 +21,12 @@ void SetHalftone(HDC dc) {
 // corners; pieces without area are skipped.
 void StretchPiece(HDC dest, const RECT& d, HDC source, const RECT& s) {
   if (d.right <= d.left || d.bottom <= d.top || s.right <= s.left || s.bottom <= s.top) return;
+  // A piece of the same size is copied: the same pixels, without the cost
+  // of averaging.
+  if (WidthOf(d) == WidthOf(s) && HeightOf(d) == HeightOf(s)) {
+    BitBlt(dest, d.left, d.top, WidthOf(d), HeightOf(d), source, s.left, s.top, SRCCOPY);
+    return;
+  }
   StretchBlt(dest, d.left, d.top, WidthOf(d), HeightOf(d), source, s.left, s.top, WidthOf(s), HeightOf(s),
              SRCCOPY);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/SkinControl.h"
 #include "skin/data/SkinUtil.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
@@ -325,14 +326,15 @@ void TWinSkinForm::AdjustWindowSize(bool keepClient) {
   SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
 
-void TWinSkinForm::Unhook(bool restoreColour) {
+void TWinSkinForm::Unhook(bool restore) {
   FSysPopup.reset();
   FTimer.SetEnabled(false);
   FFormHook.Restore();
   FSubclass.Restore();
   ReleaseMenus();
-  if (restoreColour && FForm && !Destroying() && !(FForm->ComponentState() & csDestroying))
-    FForm->SetColor(FOrgColor);
+  const bool formGoes = Destroying() || (FForm && (FForm->ComponentState() & csDestroying));
+  FreeControls(restore && !formGoes);
+  if (restore && FForm && !formGoes) FForm->SetColor(FOrgColor);
   FMDIClientSubclass.Restore();
 }
 
@@ -402,6 +404,7 @@ void TWinSkinForm::Reskin() {
     for (int i = 0; i < FForm->ComponentCount(); ++i)
       if (auto* form = dynamic_cast<TCustomForm*>(FForm->Components(i))) form->SetColor(FSkinData->FColours[scButtonFace]);
   }
+  for (TSkinControl* wrapper : std::vector(FControls)) wrapper->SkinChange();
   FSkinState = kSkinReskin;
   if (FSkinFrame && FForm) {
     if (Has(FSkinData->SkinControls(), xcPopupMenu)) SetPopupMenusOwnerDraw(true);

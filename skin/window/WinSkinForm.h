@@ -19,10 +19,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "skin/controls/WrapperFactory.h"
 #include "ui/Bitmap.h"
+#include "ui/Canvas.h"
 #include "ui/Component.h"
 #include "ui/Gdi.h"
 #include "ui/Menus.h"
@@ -30,11 +34,16 @@
 #include "ui/Timer.h"
 
 class TMenuBtn;
+class TControl;
 class TNCObject;
+class TSkinControl;
 class TSkinData;
 class TWinControl;
 class TWinSkinMenu;
 class TWinSysButton;
+struct TControlPlan;
+struct TDispatchContext;
+enum class TChildStep : std::uint8_t;
 
 // The frame of the window, by its style.
 enum TFrameKind : std::uint8_t { fkSizeable, fkSingle, fkNone, fkDialog };
@@ -110,10 +119,29 @@ class TWinSkinForm : public TComponent {
   void DrawItemContent(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected);
   void DrawSeparator(TCanvas& canvas, RECT rect);
 
-  // The hand-over to control skinning (skin/controls/ControlDispatch.cpp).
+  // Control skinning (skin/controls/ControlDispatch.cpp): every control
+  // of a framework form, every child window of a plain window, gets the
+  // wrapper its class calls for.
+  // The form's components, then its windowed controls in tab order.
   void SkinFormControls(TWinControl& form);
-  void SkinChildWindows(HWND window);
+  // The owner's components that are controls.
+  void SkinComponents(TComponent& owner);
+  // The parent's child controls.
+  void SkinChildren(TWinControl& parent);
+  // One control; container: the form, owner or parent it was found in.
+  void SkinControl(TControl& control, TComponent* container);
+  // By the skin data's Skin3rd lines: false when they do not name the
+  // class (className: upper case).
+  bool SkinByKind(const std::string& className, TControl& control);
+  // A window that is no framework control (child windows of a dialog, a
+  // size grip).
   void SkinWindow(HWND window);
+  void SkinChildWindows(HWND window);
+  // Adds the wrapper to FControls; true when it was there already.
+  bool RegisterControl(TSkinControl* wrapper);
+  void UnregisterControl(TSkinControl* wrapper);
+  // The control answers SKM_QUERYSKINNED or has a registered wrapper.
+  bool IsSkinned(TControl& control) const;
 
   HWND FHandle = nullptr;
   TWinControl* FForm = nullptr;
@@ -167,6 +195,14 @@ class TWinSkinForm : public TComponent {
   UINT FDoubleClickTime = 0;
   TColor FOrgColor = 0;
   bool FMenuTracking = false;
+  // The wrappers of the window's controls, not owned: each is owned by
+  // its control (a bare window's by this object) and leaves the list when
+  // it is destroyed.
+  std::vector<TSkinControl*> FControls;
+  // The canvas the wrappers draw with.
+  TCanvas FCanvas;
+  // Makes the wrapper of a kind (tests put their own in).
+  TWrapperFactory FCreateWrapper = &CreateWrapper;
 
  private:
   void Attach();
@@ -175,9 +211,6 @@ class TWinSkinForm : public TComponent {
   bool Subclassed() const { return FSubclass.Installed(); }
   bool Destroying() const { return FSkinState == kSkinDestroying; }
   bool MaximizedMDIChild() const { return FMDIKind == mkChild && FShowState == ssMaximized; }
-  // Stops the timer and gives the procedures back (and the form's colour);
-  // the common part of Detach and ReleaseWindow.
-  void Unhook(bool restoreColour);
   // The form's menus drawn by the system again, and nothing of them bound
   // to this object.
   void ReleaseMenus();
@@ -185,6 +218,21 @@ class TWinSkinForm : public TComponent {
   // given up when the window's form lost its menu.
   void AddMenuBar();
   void DropMenuBar();
+  // Stops the timer, gives the procedures back and frees the control
+  // wrappers (with restore, each first gives its control back its colour,
+  // and the form gets its colour back); the common part of Detach and
+  // ReleaseWindow.
+  void Unhook(bool restore);
+  // Frees every control wrapper; with unskin, those whose window still
+  // exists switch off first.
+  void FreeControls(bool unskin);
+
+  // Carrying out the control dispatch (ControlDispatch.cpp).
+  TDispatchContext DispatchContext() const;
+  void RunPlan(const TControlPlan& plan, TControl& control);
+  void RunChildStep(TChildStep step, const TControlPlan& plan, TControl& control);
+  // Makes, sets up and attaches the wrapper; null when its class is not built.
+  TSkinControl* Wrap(const TWrapperSpec& spec, TControl& control, std::span<const std::string_view> trueProps = {});
 
   // The window's procedure and its handlers.
   void WndProc(TMessage& message);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "ui/Component.h"
 #include "ui/TypInfo.h"
@@ -128,6 +130,102 @@ TEST(ClassInfo, EnumerationsAndBooleansByIdentifier) {
   EXPECT_EQ(GetEnumProp(widget, "Checked"), "True");
   EXPECT_EQ(GetPropInfo(widget, "Absent"), nullptr);
   EXPECT_EQ(GetPropInfo(widget, "label")->Kind, TTypeKind::String);
+}
+
+// Every class of the program: its info names it and its C++ type, the "is
+// a" answers of the infos are those of the C++ hierarchy, and a class that
+// can be made from an owner is made with the right class.
+TEST(ClassInfo, EveryRegisteredClassIsWhatItsInfoSays) {
+  const auto& classes = RegisteredClasses();
+  ASSERT_GT(classes.size(), 5u);
+  TComponent owner(nullptr);
+  int made = 0;
+  for (const TRegisteredClass& registered : classes) {
+    const TClassInfo& info = *registered.Info;
+    SCOPED_TRACE(std::string(info.Name));
+    EXPECT_FALSE(info.Name.empty());
+    EXPECT_TRUE(info.InheritsFrom(TObject::ClassInfo));
+    if (!registered.Construct) continue;
+    TObject* object = registered.Construct(&owner);
+    ++made;
+    EXPECT_EQ(&object->ClassType(), &info);
+    EXPECT_EQ(typeid(*object), *info.Type);
+    EXPECT_NO_THROW(object->CheckClassDeclared());
+    for (const TRegisteredClass& other : classes) {
+      EXPECT_EQ(object->InheritsFrom(*other.Info), other.IsInstance(*object)) << "is a " << other.Info->Name;
+    }
+  }
+  EXPECT_GT(made, 0);
+  // The owner frees what was made.
+  EXPECT_EQ(owner.ComponentCount(), made);
+}
+
+TEST(ClassInfo, ClassesOfThisTestAreRegisteredToo) {
+  const auto& classes = RegisteredClasses();
+  const auto registered = [&](const TClassInfo& info) {
+    return std::any_of(classes.begin(), classes.end(), [&](const TRegisteredClass& c) { return c.Info == &info; });
+  };
+  EXPECT_TRUE(registered(TWidget::ClassInfo));
+  EXPECT_TRUE(registered(TComponent::ClassInfo));
+  EXPECT_TRUE(registered(TObject::ClassInfo));
+}
+
+TEST(ClassInfo, FindsPropertiesByNameWithoutThrowing) {
+  TWidget widget(nullptr);
+  TWidget buddy(nullptr);
+  widget.SetSize(42);
+  widget.SetShape(TShape::stSquare);
+  widget.Label = "把文件";
+  widget.Checked = true;
+  widget.SetBuddy(&buddy);
+  const TObject* none = nullptr;
+  const struct {
+    const TObject* object;
+    const char* name;
+    std::optional<std::int64_t> integer;
+    std::optional<std::string> identifier;
+    std::optional<std::string> text;
+    const TObject* object_value;
+  } cases[] = {
+      {&widget, "size", 42, {}, {}, nullptr},
+      {&widget, "Shape", {}, "stSquare", {}, nullptr},
+      {&widget, "CHECKED", {}, "True", {}, nullptr},
+      {&widget, "Label", {}, {}, "把文件", nullptr},
+      {&widget, "Buddy", {}, {}, {}, &buddy},
+      {&widget, "Tag", 0, {}, {}, nullptr},
+      // A set, a method and a missing property are none of these.
+      {&widget, "Sides", {}, {}, {}, nullptr},
+      {&widget, "OnChange", {}, {}, {}, nullptr},
+      {&widget, "Glyph", {}, {}, {}, nullptr},
+      {none, "Size", {}, {}, {}, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FindIntProp(c.object, c.name), c.integer);
+    EXPECT_EQ(FindEnumProp(c.object, c.name), c.identifier);
+    EXPECT_EQ(FindStrProp(c.object, c.name), c.text);
+    EXPECT_EQ(FindObjectProp(c.object, c.name), c.object_value);
+  }
+}
+
+TEST(ClassInfo, SetsPropertiesFromTheirText) {
+  TWidget widget(nullptr);
+  const struct {
+    const char* name;
+    const char* text;
+    bool set;
+  } cases[] = {
+      {"Size", "12", true},     {"Size", "$10", true},  {"Size", "12px", false}, {"Shape", "STTRIANGLE", true},
+      {"Shape", "stOval", false}, {"Checked", "true", true}, {"Label", "面板", true}, {"Count", "3", false},
+      {"Sides", "1", false},    {"Buddy", "x", false},  {"Missing", "1", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SetPropFromText(&widget, c.name, c.text), c.set) << c.name << "=" << c.text;
+  EXPECT_EQ(widget.Size(), 16);
+  EXPECT_EQ(widget.Shape(), TShape::stTriangle);
+  EXPECT_TRUE(widget.Checked);
+  EXPECT_EQ(widget.Label, "面板");
+  EXPECT_EQ(widget.Sides, 0);
+  EXPECT_FALSE(SetPropFromText(nullptr, "Size", "1"));
 }
 
 TEST(ClassInfo, RejectsWhatThePropertyCannotTake) {

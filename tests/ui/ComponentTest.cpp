@@ -152,3 +152,73 @@ TEST(Reader, ANameClashWhileReadingLeavesNoComponentBehind) {
   EXPECT_THROW(reader.Create<TLogged>("Memo1", log), EComponentError);
   EXPECT_EQ(root.ComponentCount(), 1);
 }
+
+namespace {
+
+// An owner with parts of its own that an owned component uses when it goes,
+// as a control's WindowProc is given back by the skin wrapper it owns.
+class TWhole : public TComponent {
+ public:
+  QV_CLASS(TWhole, TComponent)
+
+  TWhole(TComponent* owner, TLog& log) : TComponent(owner), Parts{"part"}, FLog(log) {}
+  ~TWhole() override { FLog.push_back("free whole"); }
+
+  // Owned by this object, gone once its destructor has run.
+  std::vector<std::string> Parts;
+
+ private:
+  TLog& FLog;
+};
+QV_CLASS_INFO(TWhole, {});
+
+class TGivesBack : public TComponent {
+ public:
+  QV_CLASS(TGivesBack, TComponent)
+
+  TGivesBack(TWhole* owner, TLog& log) : TComponent(owner), FWhole(owner), FLog(log) {}
+  ~TGivesBack() override {
+    // Used after the owner's destructor, this writes into freed memory.
+    FWhole->Parts.push_back("given back");
+    FLog.push_back(std::string("free owned") +
+                   (FWhole->ComponentState() & csDestroying ? " (owner being destroyed)" : ""));
+  }
+
+ private:
+  TWhole* FWhole;
+  TLog& FLog;
+};
+QV_CLASS_INFO(TGivesBack, {});
+
+}  // namespace
+
+TEST(Component, DeletingAnOwnerFreesWhatItOwnsWhileTheOwnerIsWhole) {
+  TLog log;
+  auto* whole = new TWhole(nullptr, log);
+  new TGivesBack(whole, log);
+  new TGivesBack(whole, log);
+  delete whole;
+  EXPECT_EQ(log, (TLog{"free owned (owner being destroyed)", "free owned (owner being destroyed)", "free whole"}));
+}
+
+TEST(Component, AnOwnedComponentFreedFirstLeavesItsOwnerClean) {
+  TLog log;
+  auto* whole = new TWhole(nullptr, log);
+  auto* owned = new TGivesBack(whole, log);
+  delete owned;
+  EXPECT_EQ(whole->ComponentCount(), 0);
+  EXPECT_EQ(whole->Parts, (std::vector<std::string>{"part", "given back"}));
+  delete whole;
+  EXPECT_EQ(log, (TLog{"free owned", "free whole"}));
+}
+
+TEST(Component, AnOwnerThatIsNotDeletedFreesWhatItOwnsAfterItsOwnDestructor) {
+  TLog log;
+  {
+    TComponent owner(nullptr);
+    auto* whole = new TWhole(&owner, log);
+    new TGivesBack(whole, log);
+  }
+  // The owned whole is deleted, so its own component still found it whole.
+  EXPECT_EQ(log, (TLog{"free owned (owner being destroyed)", "free whole"}));
+}

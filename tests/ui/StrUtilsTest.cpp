@@ -125,3 +125,23 @@ TEST(StrUtils, TryStrToIntConvertsAsTheRuntimeDoes) {
     EXPECT_EQ(value, c.ok ? c.value : 12345) << c.text;
   }
 }
+
+TEST(StrUtils, IdentifiersAreTheSameInAnyLetterCase) {
+  const struct {
+    const char* a;
+    const char* b;
+    bool same;
+  } cases[] = {
+      {"Caption", "caption", true},
+      {"NUMGLYPHS", "NumGlyphs", true},
+      {"Glyph", "Glyphs", false},
+      {"", "", true},
+      {"Tag", "Ta", false},
+      // Only letters fold: '@' and '`' are not 'A' and 'a' of each other.
+      {"@", "`", false},
+      // A double-byte character never equals letters.
+      {"\xB0\x41", "\xB0\x61", false},
+      {"\xB0\x41", "\xB0\x41", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SameIdentifier(c.a, c.b), c.same) << c.a << " / " << c.b;
+}

@@ -34,5 +34,3 @@ class TTestForm : public TForm {
     Memo1->Lines()->Add("第一行");
   }
 };
-
-inline QV_CLASS_INFO(TTestForm, {});

@@ -1,0 +1,25 @@
+#include "skin/controls/WrapperFactory.h"
+
+#include <array>
+
+std::string_view WrapperClassName(TWrapperKind kind) {
+  static constexpr std::array<std::string_view, 29> kNames = {
+      "",              "TSkinBox",       "TSkinBoxH",        "TSkinGroupBox",   "TSkinEdit",
+      "TSkinSizer",    "TSkinTabSheet",  "TSkinScControl",   "TSkinScrollbar",  "TSkinListView",
+      "TSkinButton",   "TSkinBitButton", "TSkinMenuButton",  "TSkinSpeedButton", "TSkinCheckBox",
+      "TSkinRadioButton", "TSkinObjImage", "TSkinComBox",    "TSkinDateTime",   "TSkinTab",
+      "TSkinTab31",    "TSkinTabBtn",    "TSkinAdvPage",     "TSkinTrackBar",   "TSkinUpDown",
+      "TSkinProgress", "TSkinHeader",    "TSkinStatusBar",   "TSkinMP",
+  };
+  static_assert(kNames.size() == static_cast<std::size_t>(TWrapperKind::MediaPlayer) + 1);
+  return kNames[static_cast<std::size_t>(kind)];
+}
+
+TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
+  // Each wrapper class adds its case here when it is built, for example
+  //   if (spec.Kind == TWrapperKind::Box) return new TSkinBox(owner);
+  // None is built yet.
+  static_cast<void>(spec);
+  static_cast<void>(owner);
+  return nullptr;
+}

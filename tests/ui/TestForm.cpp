@@ -1,0 +1,3 @@
+#include "tests/ui/TestForm.h"
+
+QV_CLASS_INFO(TTestForm, {});
