@@ -215,7 +215,7 @@ void TControl::WMContextMenu(TMessage& message) {
   POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
   // From the keyboard (-1, -1): at the control's middle.
   if (message.LParam == -1) {
-    point = POINT{FWidth / 2, FHeight / 2};
+    point = POINT{FLeft + FWidth / 2, FTop + FHeight / 2};
     if (FParent) MapWindowPoints(FParent->Handle(), nullptr, &point, 1);
   }
   FPopupMenu->Popup(point.x, point.y);

@@ -63,10 +63,17 @@ void TCustomForm::DoCreate() {
 void TCustomForm::SetMenu(TMainMenu* menu) {
   if (menu == FMenu) return;
   if (menu && menu->FForm) menu->FForm->SetMenu(nullptr);
+  // Before its window exists the form keeps its client size (a stored
+  // form's size is that of its client area) and grows by the menu bar; a
+  // shown window keeps its size, as the system keeps it.
+  const int clientHeight = ClientHeight();
   if (FMenu) FMenu->FForm = nullptr;
   FMenu = menu;
   if (FMenu) FMenu->FForm = this;
-  if (HandleAllocated()) SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
+  if (HandleAllocated())
+    SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
+  else
+    SetClientHeight(clientHeight);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle borderStyle) {

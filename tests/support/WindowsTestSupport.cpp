@@ -156,6 +156,14 @@ void PressKeys(std::initializer_list<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void KeyEvent(WORD key, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 void PressKey(WORD key) {
   INPUT inputs[2]{};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;

@@ -57,6 +57,8 @@ void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
 void MouseButton(bool down, bool right = false);
 void PressKey(WORD key);
+// One key goes down or up.
+void KeyEvent(WORD key, bool down);
 // Presses the keys in order and releases them in reverse (Alt+Space).
 void PressKeys(std::initializer_list<WORD> keys);
 
