@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "skin/controls/SkinScrollbar.h"
+
 std::string_view WrapperClassName(TWrapperKind kind) {
   static constexpr std::array<std::string_view, 29> kNames = {
       "",              "TSkinBox",       "TSkinBoxH",        "TSkinGroupBox",   "TSkinEdit",
@@ -16,10 +18,8 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 }
 
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  // Each wrapper class adds its case here when it is built, for example
-  //   if (spec.Kind == TWrapperKind::Box) return new TSkinBox(owner);
-  // None is built yet.
-  static_cast<void>(spec);
-  static_cast<void>(owner);
+  // Each wrapper class adds its case here when it is built.
+  if (spec.Kind == TWrapperKind::Scrollbar) return new TSkinScrollbar(owner);
+  if (spec.Kind == TWrapperKind::ListView) return new TSkinListView(owner);
   return nullptr;
 }
