@@ -148,13 +148,21 @@ LRESULT CALLBACK TWindowSubclass::LinkProc(TLink* link, UINT msg, WPARAM wParam,
 class TWindowProcHook::TLink : public TComponent {
  public:
   TLink(TControl& control, TWindowProcHook* hook, THandler handler)
-      : TComponent(&control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
+      : TComponent(&control), FHook(hook), FHandler(handler), FOld(control.WindowProc()), FControl(&control) {}
   ~TLink() override {
     if (FHook) FHook->FLink = nullptr;
+    // Freed with its control's components while it is the control's
+    // WindowProc: the messages of the control's last moments (its window
+    // is destroyed after its components) go to the one before. The
+    // control's links go in the reverse order of their making, so each is
+    // current when it goes.
+    if (FControl->WindowProc() == Method()) FControl->SetWindowProc(FOld);
   }
 
   TWndMethod Method() { return TWndMethod::Of<&TLink::Dispatch>(this); }
-  TControl& Control() const { return *static_cast<TControl*>(Owner()); }
+  // The owner, also while the control frees its components (which takes
+  // them out of its list first).
+  TControl& Control() const { return *FControl; }
   bool ControlDestroying() const { return (Control().ComponentState() & csDestroying) != 0; }
 
   // Puts the previous WindowProc back when this one is current, and frees
@@ -186,6 +194,7 @@ class TWindowProcHook::TLink : public TComponent {
   TWindowProcHook* FHook;
   THandler FHandler;
   TWndMethod FOld;
+  TControl* FControl;
 };
 
 void TWindowProcHook::Install(TControl& control, THandler handler) {

@@ -5,6 +5,7 @@
 
 #include "tests/ui/ControlTesting.h"
 #include "ui/Memo.h"
+#include "ui/Subclass.h"
 
 namespace {
 
@@ -97,4 +98,62 @@ TEST(Destruction, AFormFreesTheWrappersOfItsControlsWhileTheyAreWhole) {
   form.reset();
   EXPECT_EQ(log, (TLog{"free wrapper (control going)", "free control", "free wrapper (control going)",
                        "free control"}));
+}
+
+namespace {
+
+// Tells whether the messages of its window's last moments reach it through
+// its own WindowProc.
+class TWatchedMemo : public TMemo {
+ public:
+  QV_CLASS(TWatchedMemo, TMemo)
+
+  TWatchedMemo(TComponent* owner, TLog& log) : TMemo(owner), FLog(log), FOwn(WindowProc()) {}
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == WM_NCDESTROY) FLog.push_back(WindowProc() == FOwn ? "own WindowProc" : "hooked WindowProc");
+    TMemo::WndProc(message);
+  }
+
+ private:
+  TLog& FLog;
+  TWndMethod FOwn;
+};
+QV_CLASS_INFO(TWatchedMemo, {});
+
+// Owned by the control and hooked through TWindowProcHook after it was
+// made, as a skin wrapper is: the hook's own part is then the control's
+// last component, freed first when the control goes.
+class THooked : public TComponent {
+ public:
+  QV_CLASS(THooked, TComponent)
+
+  THooked(TControl& control, TLog& log) : TComponent(&control), FLog(log) {
+    FHook.Install(control, TWindowProcHook::THandler::Of<&THooked::Handle>(this));
+  }
+
+ private:
+  void Handle(TMessage& message) {
+    if (message.Msg == WM_NCDESTROY) FLog.push_back("hook");
+    FHook.CallDefault(message);
+  }
+
+  TLog& FLog;
+  TWindowProcHook FHook;
+};
+QV_CLASS_INFO(THooked, {});
+
+}  // namespace
+
+TEST(Destruction, AHookFreedWithItsControlGivesTheWindowProcBackBeforeTheWindowGoes) {
+  auto host = NewHostForm();
+  TLog log;
+  auto* memo = new TWatchedMemo(host.get(), log);
+  memo->SetParent(host.get());
+  memo->HandleNeeded();
+  new THooked(*memo, log);
+  new THooked(*memo, log);
+  delete memo;
+  EXPECT_EQ(log, (TLog{"own WindowProc"}));
 }
