@@ -27,6 +27,12 @@ void FreeBar(TWScrollbar*& bar) {
   bar = nullptr;
 }
 
+// The owned bar is going: the wrapper, still hooked to its window, must not
+// reach it any more.
+void ForgetBar(TWScrollbar*& bar, const TComponent* component, TOperation operation) {
+  if (operation == TOperation::opRemove && bar == component) bar = nullptr;
+}
+
 void UpdateBar(TWScrollbar* bar, HWND window) {
   if (bar) bar->UpdatePosition(window);
 }
@@ -106,6 +112,12 @@ void TSkinScrollbar::SetFixedColor() {
 void TSkinScrollbar::UpdateBars() {
   UpdateBar(FHorzBar, FHandle);
   UpdateBar(FVertBar, FHandle);
+}
+
+void TSkinScrollbar::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  ForgetBar(FHorzBar, component, operation);
+  ForgetBar(FVertBar, component, operation);
 }
 
 void TSkinScrollbar::FreeBars() {
@@ -224,6 +236,12 @@ void TSkinScrollbarH::InitHandle(HWND window, TSkinData* skinData, TWinSkinForm*
   FHorzBar->AttachWindow(this, window, wbHorizontal);
   FVertBar = new TWScrollbar(this);
   FVertBar->AttachWindow(this, window, wbVertical);
+}
+
+void TSkinScrollbarH::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  ForgetBar(FHorzBar, component, operation);
+  ForgetBar(FVertBar, component, operation);
 }
 
 void TSkinScrollbarH::FreeBars() {

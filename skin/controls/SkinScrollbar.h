@@ -37,6 +37,9 @@ class TSkinScrollbar : public TSkinControl {
   void UpdateBars();
   // The frame: ButtonShadow outside, ButtonFace inside, one pixel each.
   void DrawBorder(HDC dc);
+  // A bar that leaves this wrapper's components is forgotten at once: the
+  // bars are freed before the wrapper lets go of its control.
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Owned by this wrapper; null once unskinned.
   TWScrollbar* FHorzBar = nullptr;
@@ -79,6 +82,7 @@ class TSkinScrollbarH : public TSkinControl {
   void Unskin() override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
   TWScrollbar* FHorzBar = nullptr;
   TWScrollbar* FVertBar = nullptr;
