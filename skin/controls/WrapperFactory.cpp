@@ -3,6 +3,7 @@
 #include <array>
 
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
   static constexpr std::array<std::string_view, 29> kNames = {
@@ -21,5 +22,6 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   // Each wrapper class adds its case here when it is built.
   if (spec.Kind == TWrapperKind::Scrollbar) return new TSkinScrollbar(owner);
   if (spec.Kind == TWrapperKind::ListView) return new TSkinListView(owner);
+  if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
   return nullptr;
 }

@@ -102,58 +102,52 @@ TEST(Destruction, AFormFreesTheWrappersOfItsControlsWhileTheyAreWhole) {
 
 namespace {
 
-// Tells whether the messages of its window's last moments reach it through
-// its own WindowProc.
-class TWatchedMemo : public TMemo {
+// Owned by the control, like a skin wrapper, in front of the control's
+// WindowProc through the framework's owner for replaced procedures.
+class THooked : public TComponent {
  public:
-  QV_CLASS(TWatchedMemo, TMemo)
+  QV_CLASS(THooked, TComponent)
 
-  TWatchedMemo(TComponent* owner, TLog& log) : TMemo(owner), FLog(log), FOwn(WindowProc()) {}
-
- protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg == WM_NCDESTROY) FLog.push_back(WindowProc() == FOwn ? "own WindowProc" : "hooked WindowProc");
-    TMemo::WndProc(message);
+  explicit THooked(TControl& control) : TComponent(&control) {
+    FHook.Install(control, TWindowProcHook::THandler::Of<&THooked::Handle>(this));
   }
+
+ private:
+  void Handle(TMessage& message) { FHook.CallDefault(message); }
+
+  TWindowProcHook FHook;
+};
+QV_CLASS_INFO(THooked, {});
+
+// Notes, as its window is about to go, whether it has its own WindowProc.
+class TCheckedMemo : public TMemo {
+ public:
+  QV_CLASS(TCheckedMemo, TMemo)
+
+  TCheckedMemo(TComponent* owner, TLog& log) : TMemo(owner), FLog(log), FOwn(WindowProc()) {}
+  ~TCheckedMemo() override { FLog.push_back(WindowProc() == FOwn ? "own WindowProc" : "a replaced WindowProc"); }
 
  private:
   TLog& FLog;
   TWndMethod FOwn;
 };
-QV_CLASS_INFO(TWatchedMemo, {});
-
-// Owned by the control and hooked through TWindowProcHook after it was
-// made, as a skin wrapper is: the hook's own part is then the control's
-// last component, freed first when the control goes.
-class THooked : public TComponent {
- public:
-  QV_CLASS(THooked, TComponent)
-
-  THooked(TControl& control, TLog& log) : TComponent(&control), FLog(log) {
-    FHook.Install(control, TWindowProcHook::THandler::Of<&THooked::Handle>(this));
-  }
-
- private:
-  void Handle(TMessage& message) {
-    if (message.Msg == WM_NCDESTROY) FLog.push_back("hook");
-    FHook.CallDefault(message);
-  }
-
-  TLog& FLog;
-  TWindowProcHook FHook;
-};
-QV_CLASS_INFO(THooked, {});
+QV_CLASS_INFO(TCheckedMemo, {});
 
 }  // namespace
 
-TEST(Destruction, AHookFreedWithItsControlGivesTheWindowProcBackBeforeTheWindowGoes) {
+// The hook's link is owned by the control and may be freed before the
+// component that installed it: either way the window's last messages must
+// not reach a freed link.
+TEST(Destruction, AControlFreedWithItsHooksHasItsOwnWindowProcWhenTheWindowGoes) {
   auto host = NewHostForm();
-  TLog log;
-  auto* memo = new TWatchedMemo(host.get(), log);
-  memo->SetParent(host.get());
-  memo->HandleNeeded();
-  new THooked(*memo, log);
-  new THooked(*memo, log);
-  delete memo;
-  EXPECT_EQ(log, (TLog{"own WindowProc"}));
+  for (int hooks = 1; hooks <= 2; ++hooks) {
+    TLog log;
+    auto* memo = new TCheckedMemo(host.get(), log);
+    memo->SetParent(host.get());
+    const HWND window = memo->Handle();
+    for (int i = 0; i < hooks; ++i) new THooked(*memo);
+    delete memo;
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(log, TLog{"own WindowProc"}) << hooks << " hooks";
+  }
 }
