@@ -374,9 +374,12 @@ TEST_F(ControlDispatchOnForm, WrappersNotBuiltYetMakeNothing) {
   auto* memo = Add<TMemo>(panel);
   auto* lmd = Add<TLMDSimplePanel>(&Form(), 100);
   Skin().SkinFormControls(Form());
-  EXPECT_TRUE(Skin().FControls.empty());
+  // The memo's scroll-bar wrapper is built, the panel's box wrapper not.
+  ASSERT_EQ(Skin().FControls.size(), 1u);
+  EXPECT_EQ(Skin().FControls[0]->FControl, memo);
+  EXPECT_EQ(Skin().FControls[0]->ClassName(), "TSkinScrollbar");
   EXPECT_EQ(Query(panel), 0);
-  EXPECT_EQ(Query(memo), 0);
+  EXPECT_EQ(Query(memo), 1);
   EXPECT_EQ(panel->Color(), RGB(1, 2, 3));
   // What a row sets on the control comes with its wrapper only.
   EXPECT_FALSE(lmd->Transparent);
