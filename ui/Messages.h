@@ -31,6 +31,9 @@ constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 // taken out while it is being destroyed is no longer whole.
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+// The window is destroyed and created anew from the control's properties
+// (RecreateWnd): whoever hooked the old window sees it go and come back.
+constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 // The mouse came onto a control, or left it (windowless controls included).
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;

@@ -249,6 +249,10 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
+  if (FHandle) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
   if (!FHandle) return;
   DestroyHandle();
   CreateHandle();
@@ -514,6 +518,7 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_COLORCHANGED: return CMColorChanged(message);
     case CM_FONTCHANGED: return CMFontChanged(message);
     case CM_BIDIMODECHANGED: return CMBiDiModeChanged(message);
+    case CM_RECREATEWND: return CMRecreateWnd(message);
     default: return TControl::WndProc(message);
   }
 }

@@ -67,7 +67,8 @@ class TWinControl : public TControl {
   // The window as it is: nullptr while none exists (Handle creates it).
   HWND WindowHandle() const { return FHandle; }
   void HandleNeeded();
-  // Destroys the window and creates it anew from the control's properties.
+  // Destroys the window and creates it anew from the control's properties
+  // (through CM_RECREATEWND).
   void RecreateWnd();
 
   // The child controls, in the order they were put into this control.
@@ -162,6 +163,7 @@ class TWinControl : public TControl {
   void CMColorChanged(TMessage& message);
   void CMFontChanged(TMessage& message);
   void CMBiDiModeChanged(TMessage& message);
+  void CMRecreateWnd(TMessage& message);
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;

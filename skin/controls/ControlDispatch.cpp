@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/controls/DispatchPlan.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinMessages.h"
@@ -196,4 +197,19 @@ void TWinSkinForm::SkinWindow(HWND window) {
   // Nothing is wrapped twice.
   if (!target || AnswersSkinned(target)) return;
   if (TSkinControl* wrapper = FCreateWrapper(plan.Wrapper, this)) wrapper->InitHandle(target, FSkinData, this, &FCanvas);
+}
+
+void TWinSkinForm::ReskinScrollbar(HWND window) {
+  TWinControl* control = FindControl(window);
+  if (!control) return;
+  for (TSkinControl* wrapper : std::vector(FControls)) {
+    auto* old = dynamic_cast<TSkinScrollbar*>(wrapper);
+    if (!old || old->FControl != control) continue;
+    const TWrapperSpec spec{dynamic_cast<TSkinListView*>(old) ? TWrapperKind::ListView : TWrapperKind::Scrollbar,
+                            old->FKind};
+    if (old->FState != kWrapperDestroyed) old->Unskin();
+    delete old;
+    Wrap(spec, *control);
+    return;
+  }
 }

@@ -9,6 +9,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
@@ -41,6 +42,8 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
     case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
     case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
     case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
+    case TWrapperKind::Scrollbar: return new TSkinScrollbar(owner);
+    case TWrapperKind::ListView: return new TSkinListView(owner);
     case TWrapperKind::UpDown: return new TSkinUpDown(owner);
     default: return nullptr;
   }

@@ -437,6 +437,7 @@ void TWinSkinForm::WndProc(TMessage& message) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC: return OnCtlColor(message);
     case SKM_ATTACH: return FinishAttach();
+    case SKM_RESKINSCROLL: return ReskinScrollbar(reinterpret_cast<HWND>(message.WParam));
     case SKM_QUERYSKINNED: return OnQuerySkinned(message);
     case WM_NCACTIVATE:
       if (FSkinState == kSkinAttached && FMDIKind != mkChild) return;

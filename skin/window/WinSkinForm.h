@@ -142,6 +142,9 @@ class TWinSkinForm : public TComponent {
   void UnregisterControl(TSkinControl* wrapper);
   // The control answers SKM_QUERYSKINNED or has a registered wrapper.
   bool IsSkinned(TControl& control) const;
+  // The control of the window, created anew, gets a fresh scroll-bar
+  // wrapper in place of the one that hooked its old window.
+  void ReskinScrollbar(HWND window);
 
   HWND FHandle = nullptr;
   TWinControl* FForm = nullptr;
