@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
@@ -20,5 +22,7 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   // Each wrapper class adds its case here when it is built.
   if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
+  if (spec.Kind == TWrapperKind::Progress) return new TSkinProgress(owner);
+  if (spec.Kind == TWrapperKind::TrackBar) return new TSkinTrackBar(owner);
   return nullptr;
 }
