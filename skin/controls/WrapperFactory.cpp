@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinUpDown.h"
@@ -24,5 +25,6 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
   if (spec.Kind == TWrapperKind::Progress) return new TSkinProgress(owner);
   if (spec.Kind == TWrapperKind::TrackBar) return new TSkinTrackBar(owner);
+  if (spec.Kind == TWrapperKind::Header) return new TSkinHeader(owner);
   return nullptr;
 }
