@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinProgress.h"
@@ -26,5 +27,6 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
   if (spec.Kind == TWrapperKind::Progress) return new TSkinProgress(owner);
   if (spec.Kind == TWrapperKind::TrackBar) return new TSkinTrackBar(owner);
   if (spec.Kind == TWrapperKind::Header) return new TSkinHeader(owner);
+  if (spec.Kind == TWrapperKind::StatusBar) return new TSkinStatusBar(owner);
   return nullptr;
 }
