@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinHeader.h"
-#include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 
 std::string_view WrapperClassName(TWrapperKind kind) {
