@@ -300,6 +300,26 @@ TEST_F(SkinRangeBars, DraggingTheThumbMovesThePositionAndTheFaceFollows) {
   }
 }
 
+// A new skin reaches a track bar through a moment of focus, which the
+// window that had it gets back.
+TEST_F(SkinRangeBars, ASkinChangeRepaintsTheTrackBarAndLeavesTheFocus) {
+  Open(ranges::eThumbs | ranges::eTrack);
+  TSkinTrackBar* wrapper = nullptr;
+  for (TSkinControl* candidate : Window->Skin()->FControls)
+    if (candidate->FControl == Track) wrapper = dynamic_cast<TSkinTrackBar*>(candidate);
+  ASSERT_NE(wrapper, nullptr);
+  SetFocus(StandingTrack->Handle());
+  constexpr TColor kNewThumb = RGB(5, 250, 5);
+  TBitmap& thumbs = Window->Data->FTrackThumbs[0]->FBitmap;
+  thumbs.Canvas().SetBrushColor(kNewThumb);
+  thumbs.Canvas().FillRect(RECT{0, 0, thumbs.Width(), thumbs.Height()});
+  wrapper->SkinChange();
+  EXPECT_EQ(GetFocus(), StandingTrack->Handle());
+  const RECT thumb = ThumbOf(*Track);
+  const TWindowShot shot(Track->Handle());
+  EXPECT_EQ(shot((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), kNewThumb);
+}
+
 TEST_F(SkinRangeBars, NothingLeaks) {
   Open(ranges::eProgress | ranges::eThumbs);
   const auto round = [&](int i) {
