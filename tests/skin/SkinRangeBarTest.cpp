@@ -141,12 +141,17 @@ TEST_F(SkinRangeBars, ProgressBarsFillFromTheLowLimitToThePosition) {
       const int x = client.right / 2;
       EXPECT_EQ(RunInColumn(shot, x, 0, client.bottom, ProgressColour(2)), c.filled) << what;
       EXPECT_EQ(RunInColumn(shot, x, 0, client.bottom, ProgressColour(1)), client.bottom - c.filled) << what;
-      if (c.filled > 0) EXPECT_EQ(shot(x, client.bottom - 1), ProgressColour(2)) << what;
+      // Filled from the bottom.
+      if (c.filled > 0) {
+        EXPECT_EQ(shot(x, client.bottom - 1), ProgressColour(2)) << what;
+      }
     } else {
       const int y = client.bottom / 2;
       EXPECT_EQ(RunInRow(shot, y, 0, client.right, ProgressColour(2)), c.filled) << what;
       EXPECT_EQ(RunInRow(shot, y, 0, client.right, ProgressColour(1)), client.right - c.filled) << what;
-      if (c.filled > 0) EXPECT_EQ(shot(0, y), ProgressColour(2)) << what;
+      if (c.filled > 0) {
+        EXPECT_EQ(shot(0, y), ProgressColour(2)) << what;
+      }
     }
   }
 }
