@@ -4,31 +4,11 @@
 
 #include "filetype/ExtDatabase.h"
 #include "filetype/Identify.h"
-#include "ui/Bytes.h"
+#include "skins/DefaultSkin.h"
 #include "ui/FileNames.h"
 #include "ui/Stream.h"
 
 TForm_main* Form_main = nullptr;
-
-namespace {
-
-// The stored SkinStream property: the packed skin's length, then its bytes,
-// as a form resource streams it. The packed skin is the program's resource
-// DEFAULTSKIN; without it the property holds length 0.
-void StoredSkinStream(TMemoryStream& stream) {
-  const HINSTANCE module = GetModuleHandleA(nullptr);
-  const HRSRC info = FindResourceA(module, "DEFAULTSKIN", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
-  const HGLOBAL resource = info ? LoadResource(module, info) : nullptr;
-  const void* bytes = resource ? LockResource(resource) : nullptr;
-  const std::uint32_t length = bytes ? SizeofResource(module, info) : 0;
-  std::uint8_t size[4];
-  PutLE32(size, length);
-  stream.WriteBuffer(size, sizeof size);
-  if (length > 0) stream.WriteBuffer(bytes, length);
-  stream.SetPosition(0);
-}
-
-}  // namespace
 
 QV_CLASS_INFO(TForm_main, {});
 

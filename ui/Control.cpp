@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include "ui/Menus.h"
 #include <windowsx.h>
 
 #include "ui/ScopedFlag.h"
@@ -36,6 +37,7 @@ const TPropInfo TControl::Published[] = {
     Prop<TTypeKind::Boolean, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
     Prop<TTypeKind::Boolean, &TControl::Visible, &TControl::SetVisible>("Visible"),
     Prop<TTypeKind::Boolean, &TControl::Enabled, &TControl::SetEnabled>("Enabled"),
+    Prop<TTypeKind::Object, &TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
     Prop<TTypeKind::Enumeration, &TControl::BiDiMode, &TControl::SetBiDiMode>("BiDiMode", kBiDiModeNames),
     Prop<TTypeKind::String, &TControl::Hint, &TControl::SetHint>("Hint"),
     Prop<TTypeKind::Boolean, &TControl::ShowHint, &TControl::SetShowHint>("ShowHint"),
@@ -51,6 +53,7 @@ TControl::TControl(TComponent* owner)
 }
 
 TControl::~TControl() {
+  SetPopupMenu(nullptr);
   if (gMouseControl == this) gMouseControl = nullptr;
   if (FParent) FParent->RemoveControl(this);
 }
@@ -185,6 +188,7 @@ void TControl::Invalidate() {
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_PARENTFONTCHANGED: return CMParentFontChanged(message);
+    case WM_CONTEXTMENU: return WMContextMenu(message);
     case WM_MOUSEMOVE: return WMMouseMove(message);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return WMButtonDown(message, TMouseButton::mbLeft);
@@ -197,6 +201,25 @@ void TControl::WndProc(TMessage& message) {
     case WM_MBUTTONUP: return WMButtonUp(message, TMouseButton::mbMiddle);
     default: return DefaultHandler(message);
   }
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == FPopupMenu) return;
+  if (FPopupMenu) std::erase(FPopupMenu->FControls, this);
+  FPopupMenu = menu;
+  if (FPopupMenu) FPopupMenu->FControls.push_back(this);
+}
+
+void TControl::WMContextMenu(TMessage& message) {
+  if (!FPopupMenu) return DefaultHandler(message);
+  POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  // From the keyboard (-1, -1): at the control's middle.
+  if (message.LParam == -1) {
+    point = POINT{FLeft + FWidth / 2, FTop + FHeight / 2};
+    if (FParent) MapWindowPoints(FParent->Handle(), nullptr, &point, 1);
+  }
+  FPopupMenu->Popup(point.x, point.y);
+  message.Result = 1;
 }
 
 void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }

@@ -21,6 +21,7 @@
 #include "ui/Messages.h"
 #include "ui/Method.h"
 
+class TPopupMenu;
 class TWinControl;
 
 class EInvalidOperation : public Exception {
@@ -103,6 +104,10 @@ class TControl : public TComponent {
   void Hide() { SetVisible(false); }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
+  // Shown by a right click on the control or the context-menu key; a
+  // popup menu that goes leaves the controls that show it.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode mode);
   bool UseRightToLeftReading() const { return FBiDiMode != TBiDiMode::bdLeftToRight; }
@@ -153,6 +158,7 @@ class TControl : public TComponent {
 
   void FontChanged(TObject* sender);
   void CMParentFontChanged(TMessage& message);
+  void WMContextMenu(TMessage& message);
   void WMMouseMove(TMessage& message);
   void WMButtonDown(TMessage& message, TMouseButton button);
   void WMButtonUp(TMessage& message, TMouseButton button);
@@ -179,6 +185,7 @@ class TControl : public TComponent {
   std::string FText;
   bool FVisible = true;
   bool FEnabled = true;
+  TPopupMenu* FPopupMenu = nullptr;
   TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
   std::string FHint;
   bool FShowHint = false;

@@ -8,10 +8,21 @@
 // all of them are in the loading state (TReader), then each gets Loaded, and
 // finally OnCreate runs. An exception that escapes OnCreate is shown in the
 // application's error box and the form is still created.
+//
+// A form may show a main menu as its menu bar (Menu): the form's window
+// runs the menu's commands, opens its drop-downs and draws its owner-drawn
+// items. ShowModal shows a form as a modal dialog: the program's other
+// windows are disabled until the form is closed or given a ModalResult.
 #include <memory>
 
 #include "ui/Reader.h"
 #include "ui/WinControl.h"
+
+class TMainMenu;
+
+// What closed a modal form; 0 while it is open.
+using TModalResult = int;
+enum : TModalResult { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL };
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TFormStyle { fsNormal, fsStayOnTop };
@@ -42,9 +53,23 @@ class TCustomForm : public TWinControl {
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition position) { FPosition = position; }
 
+  // The menu bar; a menu shows on one form at a time.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+
   RECT ClientRect() const override;
-  // Hides the form; closing the application's main form ends the program.
+  // Hides the form; closing the application's main form ends the program,
+  // closing a modal form ends ShowModal with mrCancel.
   void Close();
+
+  // Shows the form, disables the thread's other windows and handles
+  // messages until the form gets a ModalResult or is hidden; returns the
+  // result (mrCancel when it was hidden).
+  TModalResult ShowModal();
+  // The form is being shown by ShowModal.
+  bool Modal() const { return FModal; }
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult result) { FModalResult = result; }
 
   TNotifyEvent OnCreate;
 
@@ -65,12 +90,21 @@ class TCustomForm : public TWinControl {
   void MoveToPosition();
 
   void WMClose(TMessage& message);
+  void WMDestroy(TMessage& message);
+  void WMCommand(TMessage& message);
+  void WMInitMenuPopup(TMessage& message);
+  void WMMeasureItem(TMessage& message);
+  void WMDrawItem(TMessage& message);
+  void CMMenuChanged(TMessage& message);
   void CMVisibleChanged(TMessage& message);
 
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   TPosition FPosition = TPosition::poDesigned;
   bool FPositioned = false;
+  TMainMenu* FMenu = nullptr;
+  bool FModal = false;
+  TModalResult FModalResult = mrNone;
 };
 
 class TForm : public TCustomForm {

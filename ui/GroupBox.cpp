@@ -19,6 +19,9 @@ void TCustomGroupBox::CreateParams(TCreateParams& params) {
   CreateSubClass(params, "BUTTON");
   params.Style |= BS_GROUPBOX | WS_CLIPCHILDREN;
   params.ExStyle |= WS_EX_CONTROLPARENT;
+  // Read right to left, the caption also sits at the right.
+  if (UseRightToLeftReading()) params.ExStyle |= WS_EX_RTLREADING;
+  if (BiDiMode() == TBiDiMode::bdRightToLeft) params.ExStyle |= WS_EX_RIGHT;
 }
 
 void TCustomGroupBox::AdjustClientRect(RECT& rect) const {

@@ -1,5 +1,7 @@
 #include "ui/ImageList.h"
 
+#include "ui/Handles.h"
+
 QV_CLASS_INFO(TImageList, {});
 
 TImageList::TImageList(TComponent* owner, int width, int height)
@@ -27,6 +29,14 @@ void TImageList::Clear() {
   if (FHandle) ImageList_Remove(FHandle, -1);
 }
 
-void TImageList::Draw(HDC dc, int x, int y, int index) const {
-  if (FHandle) ImageList_Draw(FHandle, index, dc, x, y, ILD_TRANSPARENT);
+void TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {
+  if (!FHandle) return;
+  if (enabled) {
+    ImageList_Draw(FHandle, index, dc, x, y, ILD_TRANSPARENT);
+    return;
+  }
+  const TIconHandle icon(ImageList_GetIcon(FHandle, index, ILD_TRANSPARENT));
+  if (icon)
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.Get()), 0, x, y, FWidth, FHeight,
+               DST_ICON | DSS_DISABLED);
 }

@@ -25,8 +25,9 @@ class TImageList : public TComponent {
   // -1 when nothing could be added.
   int AddMasked(const TBitmap& bitmap, TColor mask);
   void Clear();
-  // Draws image index with its transparent pixels left alone.
-  void Draw(HDC dc, int x, int y, int index) const;
+  // Draws image index with its transparent pixels left alone; a disabled
+  // image embossed in the system's greyed look.
+  void Draw(HDC dc, int x, int y, int index, bool enabled = true) const;
   HIMAGELIST Handle() const { return FHandle; }
 
  private:

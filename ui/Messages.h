@@ -19,6 +19,13 @@ constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
+// A key pressed with Alt (WM_SYSCHAR) that no control took, asked of the
+// form first (WParam: the character, LParam: the key data); a non-zero
+// result means the form used it.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
+// Sent to a form's window when its main menu changed: the window is given
+// the menu anew.
+constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 // A child control was put into this control (LParam 1) or taken out of it
 // (LParam 0); WParam: the child (TControl*), to be compared only: a child
 // taken out while it is being destroyed is no longer whole.

@@ -144,45 +144,44 @@ LRESULT CALLBACK TWindowSubclass::LinkProc(TLink* link, UINT msg, WPARAM wParam,
 }
 
 // A replaced WindowProc, owned by the control, so that it lives as long as
-// somebody may call it.
+// somebody may call it. A control frees what it owns while it is still
+// whole, window and all: a link freed with its control hands the control
+// back the procedure it replaced, so that the messages of the window's
+// destruction never reach a freed link.
 class TWindowProcHook::TLink : public TComponent {
  public:
   TLink(TControl& control, TWindowProcHook* hook, THandler handler)
-      : TComponent(&control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
+      : TComponent(&control), FControl(control), FHook(hook), FHandler(handler), FOld(control.WindowProc()) {}
   ~TLink() override {
     if (FHook) FHook->FLink = nullptr;
+    if (IsCurrent()) FControl.SetWindowProc(FOld);
   }
 
-  TWndMethod Method() { return TWndMethod::Of<&TLink::Dispatch>(this); }
-  TControl& Control() const { return *static_cast<TControl*>(Owner()); }
-  bool ControlDestroying() const { return (Control().ComponentState() & csDestroying) != 0; }
+  TWndMethod Method() const { return TWndMethod::Of<&TLink::Dispatch>(const_cast<TLink*>(this)); }
 
   // Puts the previous WindowProc back when this one is current, and frees
   // itself then; otherwise it stays, passing messages on.
   void LetGo() {
     FHook = nullptr;
     FHandler = {};
-    if (!ControlDestroying() && Control().WindowProc() == Method()) {
-      Control().SetWindowProc(FOld);
-      delete this;
-    }
+    if (IsCurrent()) delete this;
   }
 
   const TWndMethod& Old() const { return FOld; }
 
  private:
+  bool IsCurrent() const { return FControl.WindowProc() == Method(); }
+
   // Nothing of the link is used after the handler returns: the handler may
   // let go of it.
   void Dispatch(TMessage& message) {
     if (FHandler) return FHandler(message);
     const TWndMethod old = FOld;
-    if (!ControlDestroying() && Control().WindowProc() == Method()) {
-      Control().SetWindowProc(old);
-      delete this;
-    }
+    if (IsCurrent()) delete this;
     old(message);
   }
 
+  TControl& FControl;
   TWindowProcHook* FHook;
   THandler FHandler;
   TWndMethod FOld;

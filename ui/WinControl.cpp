@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "ui/Application.h"
+#include "ui/Menus.h"
 #include "ui/ScopedFlag.h"
 #include "ui/TypInfo.h"
 
@@ -229,7 +230,7 @@ void TWinControl::CreateWnd() {
   {
     TCreationScope creating(this);
     created = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                              params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr, instance,
+                              params.X, params.Y, params.Width, params.Height, params.WndParent, params.Menu, instance,
                               nullptr);
   }
   if (!FHandle) {
@@ -505,6 +506,9 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_MOUSELEAVE: return WMMouseLeave(message);
     case WM_CAPTURECHANGED: return WMCaptureChanged(message);
     case WM_DESTROY: return WMDestroy(message);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return WMKeyDown(message);
+    case WM_SYSCHAR: return WMSysChar(message);
     case CM_ENABLEDCHANGED: return CMEnabledChanged(message);
     case CM_VISIBLECHANGED: return CMVisibleChanged(message);
     case CM_COLORCHANGED: return CMColorChanged(message);
@@ -636,6 +640,21 @@ void TWinControl::WMCaptureChanged(TMessage& message) {
 void TWinControl::WMDestroy(TMessage& message) {
   // The text outlives the window, for a window created anew.
   StoreText(Text());
+  DefaultHandler(message);
+}
+
+void TWinControl::WMKeyDown(TMessage& message) {
+  // A menu's shortcut runs its item instead of reaching the control.
+  if (IsMenuKey(*this, static_cast<WORD>(message.WParam))) return;
+  DefaultHandler(message);
+}
+
+void TWinControl::WMSysChar(TMessage& message) {
+  // Alt with a character: the form may take it (an accelerator of its own);
+  // otherwise the system looks for it in the window's menu.
+  TControl* form = this;
+  while (form->Parent()) form = form->Parent();
+  if (form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return;
   DefaultHandler(message);
 }
 

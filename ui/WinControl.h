@@ -45,6 +45,8 @@ struct TCreateParams {
   int Width = 0;
   int Height = 0;
   HWND WndParent = nullptr;
+  // The menu bar of a top-level window.
+  HMENU Menu = nullptr;
   // The window class; its lpfnWndProc is the procedure for the messages
   // the control does not handle.
   WNDCLASSA WindowClass{};
@@ -153,6 +155,8 @@ class TWinControl : public TControl {
   void WMMouseLeave(TMessage& message);
   void WMCaptureChanged(TMessage& message);
   void WMDestroy(TMessage& message);
+  void WMKeyDown(TMessage& message);
+  void WMSysChar(TMessage& message);
   void CMEnabledChanged(TMessage& message);
   void CMVisibleChanged(TMessage& message);
   void CMColorChanged(TMessage& message);

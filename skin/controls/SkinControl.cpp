@@ -1,5 +1,7 @@
 #include "skin/controls/SkinControl.h"
 
+#include <windowsx.h>
+
 #include <cstdint>
 
 #include "skin/data/SkinUtil.h"
@@ -134,6 +136,23 @@ void TSkinControl::Repaint() {
   if (!FHandle) return;
   InvalidateRect(FHandle, nullptr, TRUE);
   UpdateWindow(FHandle);
+}
+
+void TSkinControl::ForwardMouseDown(const TMessage& message) const {
+  if (!FControl) return;
+  POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  if (FControl->Width() > 32768 || FControl->Height() > 32768) {
+    GetCursorPos(&at);
+    if (FHandle) ScreenToClient(FHandle, &at);
+  }
+  FControl->MouseDown(TMouseButton::mbLeft, KeysToShiftState(message.WParam), at.x, at.y);
+}
+
+bool TSkinControl::ParentBackgroundWanted() const {
+  constexpr int kTransparentTag = 5555;
+  const TControl* control = FControl ? FControl : FPaintControl;
+  if (control && control->Tag() == kTransparentTag) return true;
+  return FSkinData && (FSkinData->Options() & SetBit(xoTransparent)) != 0;
 }
 
 LONG TSkinControl::GetWindowLongFor(HWND window, int index) const {

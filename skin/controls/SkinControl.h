@@ -82,6 +82,14 @@ class TSkinControl : public TComponent {
   TColor ParentColor() const;
   TColor SkinColor() const;
   LONG GetWindowLongFor(HWND window, int index) const;
+  // Hands a left-button press that the wrapper keeps from the control to
+  // the control's MouseDown (OnMouseDown still fires), with the shift state
+  // of its key flags; a control larger than 32768 pixels gets the cursor's
+  // place instead of the message's 16-bit coordinates.
+  void ForwardMouseDown(const TMessage& message) const;
+  // The control wants its parent's look behind its face: its Tag is 5555,
+  // or the skin's Options have xoTransparent.
+  bool ParentBackgroundWanted() const;
   // The focus rectangle around FCaption as DrawText lays it out in rect
   // with flags (DT_CENTER, DT_RIGHT ...), one pixel higher than exact
   // centring, two pixels wider and one higher than the text on each side,

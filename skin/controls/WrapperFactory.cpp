@@ -1,7 +1,14 @@
 #include "skin/controls/WrapperFactory.h"
 
 #include <array>
+#include <string>
 
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinMP.h"
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -22,11 +29,27 @@ std::string_view WrapperClassName(TWrapperKind kind) {
 }
 
 TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  // Each wrapper class adds its case here when it is built.
-  if (spec.Kind == TWrapperKind::UpDown) return new TSkinUpDown(owner);
-  if (spec.Kind == TWrapperKind::Progress) return new TSkinProgress(owner);
-  if (spec.Kind == TWrapperKind::TrackBar) return new TSkinTrackBar(owner);
-  if (spec.Kind == TWrapperKind::Header) return new TSkinHeader(owner);
-  if (spec.Kind == TWrapperKind::StatusBar) return new TSkinStatusBar(owner);
-  return nullptr;
+  const std::string image = spec.Marks & wmPngGlyph ? "PngImage" : "";
+  switch (spec.Kind) {
+    case TWrapperKind::Box: return new TSkinBox(owner);
+    case TWrapperKind::BoxH: return new TSkinBoxH(owner);
+    case TWrapperKind::GroupBox: return new TSkinGroupBox(owner);
+    case TWrapperKind::Edit: return new TSkinEdit(owner);
+    case TWrapperKind::Sizer: return new TSkinSizer(owner);
+    case TWrapperKind::TabSheet: return new TSkinTabSheet(owner);
+    case TWrapperKind::Button: return new TSkinButton(owner);
+    case TWrapperKind::BitButton: return new TSkinBitButton(owner, image);
+    case TWrapperKind::MenuButton: return new TSkinMenuButton(owner);
+    case TWrapperKind::SpeedButton: return new TSkinSpeedButton(owner, image);
+    case TWrapperKind::CheckBox: return new TSkinCheckBox(owner);
+    case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
+    case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
+    case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
+    case TWrapperKind::UpDown: return new TSkinUpDown(owner);
+    case TWrapperKind::Progress: return new TSkinProgress(owner);
+    case TWrapperKind::TrackBar: return new TSkinTrackBar(owner);
+    case TWrapperKind::Header: return new TSkinHeader(owner);
+    case TWrapperKind::StatusBar: return new TSkinStatusBar(owner);
+    default: return nullptr;
+  }
 }

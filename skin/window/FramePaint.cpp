@@ -16,6 +16,7 @@
 #include "skin/window/SkinDraw.h"
 #include "skin/window/TitleBar.h"
 #include "skin/window/WinSkinForm.h"
+#include "skin/window/WinSkinMenu.h"
 
 namespace {
 
@@ -89,7 +90,10 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       PaintTitle(dc, &left, &right);
       if (FMenuHeight > 0) {
         const RECT strip{FLeftWidth, FTitleHeight, w - FRightWidth, FTitleHeight + FMenuHeight};
-        FillRect(dc, &strip, FSkinData->FFaceBrush.Get());
+        if (FMenuBar)
+          FMenuBar->Paint(dc, strip);
+        else
+          FillRect(dc, &strip, FSkinData->FFaceBrush.Get());
       }
     }
   } catch (...) {

@@ -231,6 +231,11 @@ void TSkinManage::MarkPopupMenus() {
 }
 
 void TSkinManage::SetPopupMenuHandle(HMENU menu) {
+  // A menu whose items are drawn again (a selection moved) is shown by the
+  // popup that got it first; a popup opened since is not given it too.
+  if (!menu || std::any_of(FPopupMenus.begin(), FPopupMenus.end(),
+                           [menu](const auto& popup) { return popup->FShownMenu == menu; }))
+    return;
   for (auto popup = FPopupMenus.rbegin(); popup != FPopupMenus.rend(); ++popup) {
     if ((*popup)->FShownMenu) continue;
     (*popup)->FShownMenu = menu;
@@ -238,9 +243,12 @@ void TSkinManage::SetPopupMenuHandle(HMENU menu) {
   }
 }
 
-TBitmap* TSkinManage::FindPopupMenuBitmap(HMENU menu) const {
-  for (const auto& popup : FPopupMenus)
-    if (popup->FShownMenu == menu) return &popup->FBackground;
+TBitmap* TSkinManage::FindPopupMenuBitmap(HMENU menu, POINT* clientOffset) const {
+  for (const auto& popup : FPopupMenus) {
+    if (popup->FShownMenu != menu) continue;
+    if (clientOffset) *clientOffset = popup->ClientOffset();
+    return &popup->FBackground;
+  }
   return nullptr;
 }
 

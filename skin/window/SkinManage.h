@@ -74,10 +74,12 @@ class TSkinManage {
   bool IsPopupMenu(HWND handle) const;
   // Marks every skinned popup as a menu-bar popup.
   void MarkPopupMenus();
-  // Gives the menu to the most recently skinned popup that has none yet.
+  // Gives the menu to the most recently skinned popup that has none yet,
+  // unless a popup shows it already.
   void SetPopupMenuHandle(HMENU menu);
-  // The background of the popup that shows the menu, or null.
-  TBitmap* FindPopupMenuBitmap(HMENU menu) const;
+  // The background of the popup that shows the menu, or null; clientOffset
+  // (when given) receives where the popup's client area starts in it.
+  TBitmap* FindPopupMenuBitmap(HMENU menu, POINT* clientOffset = nullptr) const;
 
   // The component whose skin the window gets, or null.
   TSkinData* ChooseSkinData(HWND handle) const;

@@ -31,6 +31,9 @@ constexpr UINT SKM_MENUBARCLICK = 0x3518;
 // Is this window skinned? Every skinned window, wrapped control and popup
 // menu answers 1.
 constexpr UINT SKM_QUERYSKINNED = 0x3523;
+// A wrapped control paints its client area into the device context in
+// wParam (lParam SKIN_MAGIC); answered with SKIN_MAGIC.
+constexpr UINT SKM_PAINTCLIENTTO = 0xBC4A;
 // Paint the frame into the device context in wParam (lParam SKIN_MAGIC).
 constexpr UINT SKM_PAINTFRAMETO = 0xBC4B;
 // Is this a skinned form? lParam SKIN_MAGIC is answered with SKIN_MAGIC.

@@ -8,6 +8,7 @@
 #include "skin/window/SkinManage.h"
 #include "skin/window/SkinMessages.h"
 #include "skin/window/WinSkinForm.h"
+#include "skin/window/WinSkinMenu.h"
 #include "ui/Gdi.h"
 
 namespace {
@@ -76,9 +77,12 @@ bool VisibilityHolds(const TWinSkinForm& form, int code, bool second, int action
     case 7: return !maxBox;
     case 9: return !minBox;
     case 10: return help && (second || (!minBox && !maxBox));
-    // The MDI child buttons belong to a skinned menu bar, which windows do
-    // not have yet.
-    case 100: return false;
+    // The MDI child buttons stand in the menu bar of a frame whose active
+    // child is maximized.
+    case 100: {
+      const TSkinManage* manager = SkinManager();
+      return form.FMDIKind == mkFrame && manager && manager->FMDIMaximized && form.FMenuBar;
+    }
     default: break;
   }
   // -1 gives no condition: the button is hidden. Visibility1 codes of 200
@@ -174,7 +178,7 @@ TNCObject* TWinSkinForm::HitTitleElement(POINT point) {
   for (const auto& button : FTitleButtons) {
     if (button->FVisible && button->FData.FAction >= 0 && PtInRect(&button->FBounds, point)) return button.get();
   }
-  return nullptr;
+  return FMenuBar ? FMenuBar->ButtonAt(point) : nullptr;
 }
 
 POINT TWinSkinForm::ToWindowPoint(int screenX, int screenY) const {
@@ -265,7 +269,9 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     info.dwTypeData = text;
     info.cch = sizeof text - 1;
     if (!GetMenuItemInfoA(FSysMenu, static_cast<UINT>(position), TRUE, &info)) continue;
-    TMenuItem* item = FSysPopup->Add(text[0] ? text : "-");
+    auto* item = new TMenuItem(nullptr);
+    FSysPopup->Items()->Add(item);
+    item->SetCaption(text[0] ? text : "-");
     const UINT command = info.wID;
     item->SetTag(static_cast<std::intptr_t>(command));
     item->SetImageIndex(SystemImage(command));
@@ -282,6 +288,8 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     item->SetEnabled(enabled);
     item->SetChecked((info.fState & MFS_CHECKED) != 0);
     item->OnClick = TNotifyEvent::Of<&TWinSkinForm::SystemMenuClick>(this);
+    item->OnDrawItem = TMenuDrawItemEvent::Of<&TWinSkinForm::DrawSkinItem>(this);
+    item->OnMeasureItem = TMenuMeasureItemEvent::Of<&TWinSkinForm::MeasurePopupItem>(this);
   }
   FSysPopup->Popup(screen.x, screen.y);
 }
@@ -295,12 +303,16 @@ void TWinSkinForm::OnSysCommand(TMessage& message) {
   const UINT command = message.WParam & 0xFFF0;
   if (command == SC_KEYMENU && !FMenuTracking) {
     const auto key = static_cast<int>(message.LParam);
-    // Alt alone, or Alt with a menu-bar accelerator: windows have no
-    // skinned menu bar yet, so there is nothing to open and the system
-    // does not open its menu either.
-    if (key == 0 && !GetCapture()) {
-      message.Result = 1;
-      return;
+    // Alt alone opens the first drop-down of the menu bar (the system's
+    // menu never opens), Alt with a bar button's accelerator its drop-down.
+    if (key != ' ' && key != '-' && !GetCapture()) {
+      TMenuBtn* button = nullptr;
+      if (FMenuBar) button = key == 0 ? FMenuBar->Neighbour(-1, 1) : FMenuBar->ButtonOfAccelerator(static_cast<wchar_t>(key));
+      if (key == 0 || button) {
+        OpenElementMenu(button);
+        message.Result = 1;
+        return;
+      }
     }
     if (key == ' ' && (FBorderIcons & biSystemMenu)) {
       POINT origin{0, 0};
@@ -341,6 +353,7 @@ void TWinSkinForm::OnNCLButtonDown(TMessage& message) {
     if (!FActive) SetForegroundWindow(FHandle);
     element->MouseDown();
     message.Result = 0;
+    if (auto* button = dynamic_cast<TMenuBtn*>(element)) OpenElementMenu(button);
     return;
   }
   // A maximized window is not dragged by its caption.
@@ -353,9 +366,11 @@ void TWinSkinForm::OnNCLButtonUp(TMessage& message) {
   const POINT screen = PointOfLParam(message.LParam);
   TNCObject* element = HitTitleElement(ToWindowPoint(screen.x, screen.y));
   if (!element) return Default(message);
-  if (element == FHotElement) {
-    element->MouseUp();
-    if (auto* button = dynamic_cast<TWinSysButton*>(element)) button->Click(screen);
+  // A menu-bar button opened its drop-down when pressed.
+  auto* button = dynamic_cast<TWinSysButton*>(element);
+  if (button && element == FHotElement) {
+    button->MouseUp();
+    button->Click(screen);
   }
   message.Result = 0;
 }

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "skin/controls/SkinControl.h"
+#include "skin/data/SkinUtil.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
 #include "skin/window/SkinMessages.h"
 #include "skin/window/TitleBar.h"
+#include "skin/window/WinSkinMenu.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
@@ -74,6 +76,8 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TWinControl* form) {
   if (FSkinFrame) FFormHook.Install(*form, TWindowProcHook::THandler::Of<&TWinSkinForm::FormWndProc>(this));
   FOrgColor = form->Color();
   form->SetColor(skinData->FColours[scButtonFace]);
+  if (Has(skinData->SkinControls(), xcMenuItem)) SetMainMenuOwnerDraw(true);
+  if (Has(skinData->SkinControls(), xcPopupMenu)) SetPopupMenusOwnerDraw(true);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
@@ -146,6 +150,11 @@ void TWinSkinForm::Attach() {
 
   if (FSkinFrame) {
     FWindowMenu = GetMenu(FHandle);
+    if (FWindowMenu && FMDIKind != mkChild) {
+      FMenuBar = std::make_unique<TWinSkinMenu>(*this);
+      FMenuHeight = GetSystemMetrics(SM_CYMENU);
+      FMenuBar->Build();
+    }
     LoadFrameMetrics();
   } else {
     FSkinState = kSkinActive;
@@ -322,10 +331,39 @@ void TWinSkinForm::Unhook(bool restore) {
   FTimer.SetEnabled(false);
   FFormHook.Restore();
   FSubclass.Restore();
+  ReleaseMenus();
   const bool formGoes = Destroying() || (FForm && (FForm->ComponentState() & csDestroying));
   FreeControls(restore && !formGoes);
   if (restore && FForm && !formGoes) FForm->SetColor(FOrgColor);
   FMDIClientSubclass.Restore();
+}
+
+void TWinSkinForm::ReleaseMenus() {
+  FHotElement = nullptr;
+  if (FForm && !(FForm->ComponentState() & csDestroying)) {
+    SetMainMenuOwnerDraw(false);
+    SetPopupMenusOwnerDraw(false);
+  }
+  if (!FMenuBar) return;
+  FMenuBar->GiveBackOwnerDraw();
+  if (Destroying())
+    FMenuBar->LeaveMenuToWindow();
+  else
+    FMenuBar->GiveBackMenu();
+  FMenuBar.reset();
+}
+
+void TWinSkinForm::AddMenuBar() {
+  FMenuBar = std::make_unique<TWinSkinMenu>(*this);
+  FMenuHeight = GetSystemMetrics(SM_CYMENU);
+  FMenuBar->Build();
+}
+
+void TWinSkinForm::DropMenuBar() {
+  FHotElement = nullptr;
+  FMenuBar.reset();
+  FMenuHeight = 0;
+  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
 void TWinSkinForm::Detach() {
@@ -369,6 +407,7 @@ void TWinSkinForm::Reskin() {
   for (TSkinControl* wrapper : std::vector(FControls)) wrapper->SkinChange();
   FSkinState = kSkinReskin;
   if (FSkinFrame && FForm) {
+    if (Has(FSkinData->SkinControls(), xcPopupMenu)) SetPopupMenusOwnerDraw(true);
     AdjustWindowSize(true);
     FForm->SetHeight(FForm->Height() + 1);
     FForm->SetHeight(FForm->Height() - 1);
@@ -424,12 +463,16 @@ void TWinSkinForm::WndProc(TMessage& message) {
       return;
     case WM_COMMAND: return OnCommand(message);
     case WM_SYSCOMMAND: return OnSysCommand(message);
+    case SKM_MENUBARCLICK: return OnMenuBarClick(message);
+    case CM_MENUCHANGED: return OnMenuChanged(message);
     default: break;
   }
 
   if (FSkinState == kSkinAttached || MaximizedMDIChild()) return Default(message);
   switch (message.Msg) {
     case WM_NCACTIVATE: return OnNCActivate(message);
+    case WM_MEASUREITEM: return OnMeasureItem(message);
+    case WM_DRAWITEM: return OnDrawItem(message);
     case WM_NCCALCSIZE: return OnNCCalcSize(message);
     case WM_NCHITTEST: return OnNCHitTest(message);
     case WM_NCPAINT: return OnNCPaint(message);
@@ -557,6 +600,25 @@ void TWinSkinForm::OnNCPaint(TMessage& message) {
   message.Result = 0;
 }
 
+void TWinSkinForm::OnMenuChanged(TMessage& message) {
+  // The framework gives the window its menu: the system would draw it.
+  FSkinData->FPaintFrames = false;
+  Default(message);
+  FSkinData->FPaintFrames = true;
+  if (!GetMenu(FHandle)) {
+    // The form's menu is gone: so is the bar that showed it.
+    const auto* form = dynamic_cast<const TCustomForm*>(FForm);
+    if (FMenuBar && form && !form->Menu()) DropMenuBar();
+    return;
+  }
+  if (FMenuBar) {
+    if (FSkinData->MenuUpdate()) FMenuBar->Build();
+  } else if (FMDIKind != mkChild && FFrameKind != fkNone) {
+    AddMenuBar();
+  }
+  SetMenu(FHandle, nullptr);
+}
+
 void TWinSkinForm::OnTimer(TObject*) {
   if (FMenuTracking || !FHotElement) return;
   POINT cursor{};
@@ -594,9 +656,39 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
       message.Result = SKIN_MAGIC;
       return;
     case SKM_QUERYFORM: message.Result = message.LParam == SKIN_MAGIC ? SKIN_MAGIC : 1; return;
+    case CM_DIALOGCHAR: return OnDialogChar(message);
     default: break;
   }
   FFormHook.CallDefault(message);
+}
+
+void TWinSkinForm::OnDialogChar(TMessage& message) {
+  FFormHook.CallDefault(message);
+  if (message.Result) return;
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  const bool altOnly = (keys[VK_MENU] & 0x80) && !(keys[VK_SHIFT] & 0x80) && !(keys[VK_CONTROL] & 0x80);
+  const wchar_t key = AnsiToWide(std::string(1, static_cast<char>(message.WParam))).c_str()[0];
+  if (altOnly && FMenuBar) {
+    if (const TMenuBtn* button = FMenuBar->ButtonOfAccelerator(key)) {
+      RECT window{};
+      GetWindowRect(FHandle, &window);
+      PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTCLIENT,
+                   MAKELPARAM(window.left + button->FBounds.left + 1, window.top + button->FBounds.top + 1));
+      message.Result = 1;
+      return;
+    }
+  }
+  // The key may be the MDI frame's, or the main form's.
+  const TSkinManage* manager = SkinManager();
+  TWinControl* frame = manager ? manager->FMDIClientControl : nullptr;
+  if (frame && frame != FForm) {
+    if (frame->Perform(message.Msg, message.WParam, message.LParam) && FMDIKind == mkChild) return;
+  } else if (TCustomForm* main = Application().MainForm(); main && main != FForm) {
+    const auto* form = dynamic_cast<const TCustomForm*>(FForm);
+    if (!form || !form->Modal()) main->Perform(message.Msg, message.WParam, message.LParam);
+  }
+  message.Result = 0;
 }
 
 void TWinSkinForm::OnSetText(TMessage& message) {
@@ -628,11 +720,29 @@ void TWinSkinForm::MDIClientProc(TMessage& message) {
       const auto active =
           reinterpret_cast<HWND>(SendMessageA(FMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
       if (manager) manager->FMDIMaximized = active && maximized;
+      if (!active && FMenuBar) {
+        // The frame's own menu is back.
+        FSkinData->SetMenuUpdate(FMenuRefresh);
+        FMenuBar->Rebuild();
+        PaintFrame(nullptr);
+      }
       return;
     }
     case WM_MDITILE:
     case WM_MDICASCADE:
       if (manager) manager->FMDIMaximized = false;
+      break;
+    case WM_MDISETMENU:
+      FMDIClientSubclass.CallDefault(message);
+      if (message.WParam && FMenuBar) {
+        FMenuBar->Rebuild();
+        SetMenu(FHandle, nullptr);
+      }
+      return;
+    case WM_MDICREATE:
+      // Merging the children's menus changes the frame's menu: the bar
+      // keeps its buttons until the last child goes.
+      FSkinData->SetMenuUpdate(false);
       break;
     case SKM_MDIREDRAW:
       RedrawWindow(FHandle, nullptr, nullptr,

@@ -10,8 +10,10 @@
 // Where things are: attaching, the window procedure and its handlers here
 // (WinSkinForm.cpp); frame painting and the window region in
 // FramePaint.cpp; the title-bar elements, the non-client mouse, the system
-// menu and the system commands in TitleBar.cpp; the hand-over of the
-// window's controls to control skinning in skin/controls.
+// menu and the system commands in TitleBar.cpp; the menu bar in
+// WinSkinMenu.cpp, opening its drop-downs in MenuTracking.cpp, menu items
+// in MenuItems.cpp; the hand-over of the window's controls to control
+// skinning in skin/controls.
 #include <windows.h>
 
 #include <array>
@@ -31,11 +33,13 @@
 #include "ui/Subclass.h"
 #include "ui/Timer.h"
 
+class TMenuBtn;
 class TControl;
 class TNCObject;
 class TSkinControl;
 class TSkinData;
 class TWinControl;
+class TWinSkinMenu;
 class TWinSysButton;
 struct TControlPlan;
 struct TDispatchContext;
@@ -94,6 +98,26 @@ class TWinSkinForm : public TComponent {
   POINT ToWindowPoint(int screenX, int screenY) const;
   void LayoutTitleButtons();
   void ShowSystemMenu(POINT screen);
+
+  // Menus. Opens the button's drop-down under it and tracks it
+  // (MenuTracking.cpp).
+  void OpenElementMenu(TMenuBtn* button);
+  // Owner drawing by the skin for the items of the form's popup menus, and
+  // of its main menus' drop-downs, on or off (MenuItems.cpp).
+  void SetPopupMenusOwnerDraw(bool on);
+  void SetMainMenuOwnerDraw(bool on);
+  // Item handlers: measuring, drawing from the skin's MenuItem element, and
+  // the parts of an item's face.
+  void MeasureMainItem(TObject* sender, TCanvas& canvas, int& width, int& height);
+  void MeasurePopupItem(TObject* sender, TCanvas& canvas, int& width, int& height);
+  void DrawSkinItem(TObject* sender, TCanvas& canvas, RECT rect, bool selected);
+  // An item of a system menu (a stand-in item with its text and state);
+  // menu: the menu that shows it.
+  void DrawNativeItem(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected, HMENU menu);
+  // Without the skin's MenuItem element: the skin's menu colours.
+  void DrawPlainItem(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected);
+  void DrawItemContent(TMenuItem& item, TCanvas& canvas, RECT rect, bool selected);
+  void DrawSeparator(TCanvas& canvas, RECT rect);
 
   // Control skinning (skin/controls/ControlDispatch.cpp): every control
   // of a framework form, every child window of a plain window, gets the
@@ -163,6 +187,7 @@ class TWinSkinForm : public TComponent {
   TTimer FTimer;
   HMENU FSysMenu = nullptr;
   std::unique_ptr<TPopupMenu> FSysPopup;
+  std::unique_ptr<TWinSkinMenu> FMenuBar;
   HMENU FWindowMenu = nullptr;
   HWND FMDIClient = nullptr;
   bool FMenuRefresh = false;
@@ -186,6 +211,13 @@ class TWinSkinForm : public TComponent {
   bool Subclassed() const { return FSubclass.Installed(); }
   bool Destroying() const { return FSkinState == kSkinDestroying; }
   bool MaximizedMDIChild() const { return FMDIKind == mkChild && FShowState == ssMaximized; }
+  // The form's menus drawn by the system again, and nothing of them bound
+  // to this object.
+  void ReleaseMenus();
+  // The menu bar made for a menu that the window got after the attach, or
+  // given up when the window's form lost its menu.
+  void AddMenuBar();
+  void DropMenuBar();
   // Stops the timer, gives the procedures back and frees the control
   // wrappers (with restore, each first gives its control back its colour,
   // and the form gets its colour back); the common part of Detach and
@@ -214,6 +246,7 @@ class TWinSkinForm : public TComponent {
   void OnNCCalcSize(TMessage& message);
   void OnNCHitTest(TMessage& message);
   void OnNCPaint(TMessage& message);
+  void OnMenuChanged(TMessage& message);
   void OnTimer(TObject* sender);
   // TitleBar.cpp.
   void OnSysCommand(TMessage& message);
@@ -222,9 +255,16 @@ class TWinSkinForm : public TComponent {
   void OnNCLButtonUp(TMessage& message);
   void OnNCRButtonDown(TMessage& message);
   void OnNCLButtonDblClk(TMessage& message);
+  // MenuTracking.cpp, MenuItems.cpp.
+  void OnMenuBarClick(TMessage& message);
+  void OnMeasureItem(TMessage& message);
+  void OnDrawItem(TMessage& message);
+  void ComposeItem(TMenuItem& item, TCanvas& canvas, const RECT& rect, bool selected, HMENU menu,
+                   bool separatorAsItem);
   // The framework-level procedure of a framework form.
   void FormWndProc(TMessage& message);
   void OnSetText(TMessage& message);
+  void OnDialogChar(TMessage& message);
   // The MDI client's procedure of an MDI frame.
   void MDIClientProc(TMessage& message);
 

@@ -278,6 +278,7 @@ TEST_F(MainFormSkin, AClickOnCloseEndsTheProgram) {
   for (const DWORD start = GetTickCount(); !quit && GetTickCount() - start < 3000;) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) quit = true;
+      TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
     Sleep(5);
@@ -299,48 +300,115 @@ TEST_F(MainFormSkin, TheDisabledMinimizeButtonDoesNothing) {
   EXPECT_EQ(Button(2).StateFrame(), 4);
 }
 
-TEST_F(MainFormSkin, ARightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
+TEST_F(MainFormSkin, TheSystemMenuOpensOnARightClickAndOnAltSpaceDrawnByTheSkin) {
   Start();
-  // Watches for the menu from another thread, reads it and closes it with
-  // Escape, as a user would.
-  struct TSeen {
-    std::atomic<bool> Open{false};
-    std::atomic<int> Items{0};
-    std::atomic<bool> Skinned{false};
-  } seen;
-  const DWORD thread = GetCurrentThreadId();
-  std::thread watcher([&seen, thread] {
-    for (int i = 0; i < 300 && !seen.Open; ++i) {
-      HWND menu = nullptr;
-      EnumThreadWindows(
-          thread,
-          [](HWND window, LPARAM found) -> BOOL {
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (std::string(name) != "#32768" || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&menu));
-      if (menu) {
-        DWORD_PTR handle = 0, answer = 0;
-        SendMessageTimeoutA(menu, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &handle);
-        SendMessageTimeoutA(menu, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
-        seen.Items = GetMenuItemCount(reinterpret_cast<HMENU>(handle));
-        seen.Skinned = answer == 1;
-        seen.Open = true;
-        PressKey(VK_ESCAPE);
+  TBitmap& item = Data().FMenuItem->FBitmap;
+  TBitmap& background = Data().FMenuBackground->FBitmap;
+  const int frameWidth = item.Width() / 5;
+  const auto itemPixel = [&item, frameWidth](int frame, int x, int y) {
+    return static_cast<COLORREF>(item.Canvas().Pixel((frame - 1) * frameWidth + x, y));
+  };
+  for (const bool keyboard : {false, true}) {
+    // Read from another thread while the menu is open: the close item is
+    // pointed at, so that it shows selected; then Escape closes the menu.
+    int items = 0;
+    bool skinned = false;
+    RECT popup{}, separator{}, close{};
+    TScreenShot shot;
+    // A second opening within the double-click time would be taken for a
+    // double click.
+    PumpMessages(GetDoubleClickTime() + 100);
+    bool stays = false;
+    TMenuWatcher watcher([&](TMenuWatcher& w) {
+      const HWND window = w.WaitForMenu();
+      if (!window) return;
+      // Alt is let go once the menu shows: the menu stays.
+      if (keyboard) {
+        KeyEvent(VK_MENU, false);
+        Sleep(200);
       }
-      Sleep(10);
+      stays = !w.OpenMenus().empty();
+      const HMENU menu = TMenuWatcher::MenuOf(window);
+      items = GetMenuItemCount(menu);
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+      skinned = answer == 1;
+      GetWindowRect(window, &popup);
+      for (int i = 0; i < items; ++i) {
+        char text[80] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        RECT rect{};
+        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
+        OffsetRect(&rect, -popup.left, -popup.top);
+        if (!text[0] && IsRectEmpty(&separator)) separator = rect;
+        if (std::string(text).find("Alt+F4") != std::string::npos) close = rect;
+      }
+      MoveMouseTo(POINT{popup.left + (close.left + close.right) / 2, popup.top + (close.top + close.bottom) / 2});
+      Sleep(200);
+      shot = CaptureScreen(popup);
+      PressKey(VK_ESCAPE);
+      w.WaitUntilClosed();
+    });
+    if (keyboard) {
+      KeyEvent(VK_MENU, true);
+      PressKey(VK_SPACE);
+    } else {
+      ClickAt(Screen(200, 16), true);
     }
+    watcher.Finish();
+    EXPECT_TRUE(stays) << keyboard;
+    EXPECT_EQ(items, GetMenuItemCount(GetSystemMenu(Handle(), FALSE))) << keyboard;
+    EXPECT_TRUE(skinned) << keyboard;
+    ASSERT_FALSE(IsRectEmpty(&close)) << keyboard;
+    ASSERT_FALSE(IsRectEmpty(&separator)) << keyboard;
+    const auto at = [&shot](int x, int y) { return shot.At(shot.Area.left + x, shot.Area.top + y); };
+    // The MenuBackground element's edge, the separator from frame 2 of the
+    // MenuItem element (the default skin draws a line across its fourth
+    // row), the selected close item from its frame 4.
+    EXPECT_EQ(at(0, 0), static_cast<COLORREF>(background.Canvas().Pixel(0, 0))) << keyboard;
+    EXPECT_EQ(at(1, 1), static_cast<COLORREF>(background.Canvas().Pixel(1, 1))) << keyboard;
+    EXPECT_EQ(at(separator.left + 8, separator.top + 3), itemPixel(2, 8, 3)) << keyboard;
+    EXPECT_EQ(at(close.left + 22, (close.top + close.bottom) / 2), itemPixel(4, frameWidth / 2, 4)) << keyboard;
+    EXPECT_TRUE(IsWindowVisible(Handle()));
+  }
+}
+
+TEST_F(MainFormSkin, CloseInTheSystemMenuEndsTheProgram) {
+  Application().CreateForm(Form_main);
+  Form.reset(Form_main);
+  Form->Show();
+  SetForegroundWindow(Handle());
+  PumpMessages(200);
+  ASSERT_NE(Skin(), nullptr);
+  TMenuWatcher watcher([](TMenuWatcher& w) {
+    const HWND window = w.WaitForMenu();
+    if (!window) return;
+    const HMENU menu = TMenuWatcher::MenuOf(window);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[80] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      if (std::string(text).find("Alt+F4") == std::string::npos) continue;
+      RECT rect{};
+      GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
+      ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    }
+    w.WaitUntilClosed();
   });
-  ClickAt(Screen(200, 16), true);
-  PumpMessages(300);
-  watcher.join();
-  EXPECT_TRUE(seen.Open);
-  EXPECT_EQ(seen.Items, GetMenuItemCount(GetSystemMenu(Handle(), FALSE)));
-  EXPECT_TRUE(seen.Skinned);
-  EXPECT_TRUE(IsWindowVisible(Handle()));
+  PressKeys({VK_MENU, VK_SPACE});
+  bool quit = false;
+  MSG msg;
+  for (const DWORD start = GetTickCount(); !quit && GetTickCount() - start < 5000;) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) quit = true;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  }
+  watcher.Finish();
+  EXPECT_TRUE(quit);
+  EXPECT_FALSE(IsWindowVisible(Handle()));
+  Form_main = nullptr;
 }
 
 TEST_F(MainFormSkin, DetachGivesTheSystemFrameBackKeepingTheClientSize) {

@@ -367,8 +367,15 @@ TEST_F(ControlDispatchOnForm, ChildrenBeforeTheirPanelAndEachControlOnce) {
   EXPECT_EQ(gMade.size(), 2u);
 }
 
-TEST_F(ControlDispatchOnForm, WrappersNotBuiltYetMakeNothing) {
-  Skin().FCreateWrapper = &CreateWrapper;
+namespace {
+
+// A factory for which no wrapper class is built.
+TSkinControl* MakeNothing(const TWrapperSpec&, TComponent*) { return nullptr; }
+
+}  // namespace
+
+TEST_F(ControlDispatchOnForm, KindsWithoutAWrapperClassMakeNothing) {
+  Skin().FCreateWrapper = &MakeNothing;
   auto* panel = Add<TPanel>(&Form());
   panel->SetColor(RGB(1, 2, 3));
   auto* memo = Add<TMemo>(panel);

@@ -11,6 +11,13 @@
 //   Close (Button0, action 0) and Minimize (Button3, action 2): 4 frames of
 //   10 x 10, anchored 14 and 28 pixels left of the right edge, 4 down.
 // So the frame is 6 wide at the sides, 20 high at the top, 4 at the bottom.
+//
+// MenuSkin adds the menus' elements:
+//   MenuItem:       5 frames of 20 x 8 side by side, fixed 4 columns at each
+//                   end, Trans 1; the middle of frame 1 is magenta, so that
+//                   the popup's background shows through a normal item.
+//   MenuBackground: one 16 x 16 frame, fixed 3 pixels on every side: an
+//                   edge colour around a centre colour.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,10 +38,18 @@ inline TColor BorderColour(TSkinBorder border, int frame, TPart part) {
 // The colour of frame (1 to 4) of a title button (0 close, 1 minimize).
 inline TColor ButtonColour(int button, int frame) { return RGB(250 - 20 * frame, 30 + 100 * button, 250); }
 
+// The colour of part of frame (1 to 5) of the menu item element.
+inline TColor MenuItemColour(int frame, TPart part) { return RGB(20 + 45 * frame, 60 + 60 * part, 160 - 50 * part); }
+// The colour of the menu background's edge or centre.
+inline TColor MenuBackgroundColour(bool edge) { return edge ? RGB(0, 140, 70) : RGB(250, 240, 180); }
+constexpr int kMenuItemEnds = 4, kMenuEdge = 3;
+
 // sidesTransparent: Trans of the side borders (1: their magenta pixels are
 // cut out of the window); extra: more INI sections (title buttons drawn with
 // close.bmp, for example).
-inline TSkinFixture Skin(bool sidesTransparent = true, const std::string& extra = "") {
+// personality: more keys of the Personality section.
+inline TSkinFixture Skin(bool sidesTransparent = true, const std::string& extra = "",
+                         const std::string& personality = "") {
   const auto side = [](TSkinBorder border) {
     return BmpOf(2 * kSide, 30, [border](int x, int y) -> TColor {
       const int frame = x / kSide + 1;
@@ -56,7 +71,7 @@ inline TSkinFixture Skin(bool sidesTransparent = true, const std::string& extra 
       "Right=right.bmp\nRightFrame=2\nRightTopHeight=10\nRightBotHeight=5\nRightStretch=0\nRightTrans=" + trans + "\n"
       "Top=top.bmp\nTopFrame=2\nTopTopHeight=8\nTopBotHeight=8\nTopStretch=0\nTopTrans=0\n"
       "Bottom=bottom.bmp\nBottomFrame=2\nBottomTopHeight=8\nBottomBotHeight=8\nBottomStretch=0\nBottomTrans=0\n"
-      "TextShift=30\nTextRightClip=30\n"
+      "TextShift=30\nTextRightClip=30\n" + personality +
       "[Colours]\nTitleTextActive=255 255 0\nTitleTextNoActive=0 255 255\nButtonFace=200 200 200\n"
       "[Button0]\nAction=0\nAlign=1\nXcoord=14\nYcoord=4\nframe=4\nButtonImage=close.bmp\n"
       "[Button3]\nAction=2\nAlign=1\nXcoord=28\nYcoord=4\nframe=4\nButtonImage=minimize.bmp\n" + extra;
@@ -67,6 +82,23 @@ inline TSkinFixture Skin(bool sidesTransparent = true, const std::string& extra 
       .Entry("bottom.bmp", along(sbBottom, kBottom))
       .Entry("close.bmp", button(0))
       .Entry("minimize.bmp", button(1));
+}
+
+inline TSkinFixture MenuSkin() {
+  const std::string sections =
+      "[MenuItem]\nImage=menuitem.bmp\nLeftWidth=4\nRightWidth=4\nTrans=1\n"
+      "[MenuBackground]\nImage=menubackground.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\nBottomHeight=3\n";
+  return Skin(true, sections)
+      .Entry("menuitem.bmp", BmpOf(100, 8,
+                                   [](int x, int) -> TColor {
+                                     const int frame = x / 20 + 1, column = x % 20;
+                                     const TPart part = column < 4 ? pStart : column >= 16 ? pEnd : pMiddle;
+                                     if (frame == 1 && part == pMiddle) return clFuchsia;
+                                     return MenuItemColour(frame, part);
+                                   }))
+      .Entry("menubackground.bmp", BmpOf(16, 16, [](int x, int y) {
+               return MenuBackgroundColour(x < 3 || y < 3 || x >= 13 || y >= 13);
+             }));
 }
 
 // A skin data component built as a form's description builds it (loading

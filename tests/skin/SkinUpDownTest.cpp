@@ -27,9 +27,9 @@ using ranges::GlyphColour;
 using ranges::UpDownColour;
 
 // What the user does to the up-down before the face is read.
-enum TAction { aAway, aOverFirst, aOverSecond, aPressFirst, aPressSecond, aDisabled };
+enum TUserAction { aAway, aOverFirst, aOverSecond, aPressFirst, aPressSecond, aDisabled };
 
-const char* Describe(TAction action) {
+const char* Describe(TUserAction action) {
   static const char* const kNames[] = {"away", "over first", "over second", "press first", "press second", "disabled"};
   return kNames[action];
 }
@@ -71,7 +71,7 @@ class SkinUpDown : public ::testing::Test {
   }
 
   // Does what the action says; Release undoes it.
-  void Act(HWND window, bool horizontal, TAction action) {
+  void Act(HWND window, bool horizontal, TUserAction action) {
     RECT client{};
     GetClientRect(window, &client);
     const int w = client.right, h = client.bottom;
@@ -94,7 +94,7 @@ class SkinUpDown : public ::testing::Test {
       PumpMessages(80);
     }
   }
-  void Release(HWND window, TAction action) {
+  void Release(HWND window, TUserAction action) {
     if (action == aPressFirst || action == aPressSecond) {
       MouseButton(false);
       PumpMessages(50);
@@ -128,7 +128,7 @@ TEST_F(SkinUpDown, ButtonsShowTheFrameOfTheirState) {
   Open(ranges::eUpDown);
   struct Case {
     bool horizontal;
-    TAction action;
+    TUserAction action;
     int firstFrame, secondFrame;
     int step;  // how the position moves
   };
@@ -185,7 +185,7 @@ TEST_F(SkinUpDown, WithoutTheElementButtonsArePlain) {
   const TColor face = ranges::kFace, shadow = static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)),
                dark = static_cast<TColor>(GetSysColor(COLOR_3DDKSHADOW));
   struct Case {
-    TAction action;
+    TUserAction action;
     TColor first, second;
   };
   const Case cases[] = {{aAway, face, face}, {aPressFirst, shadow, face}, {aOverSecond, face, shadow}};

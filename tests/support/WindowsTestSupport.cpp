@@ -138,6 +138,32 @@ void ClickAt(POINT screen, bool right) {
   MouseButton(false, right);
 }
 
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto key = keys.end(); key != keys.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--key;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void KeyEvent(WORD key, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 void PressKey(WORD key) {
   INPUT inputs[2]{};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
@@ -179,4 +205,62 @@ TScreenShot CaptureScreen(const RECT& area) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return shot;
+}
+
+TMenuWatcher::TMenuWatcher(std::function<void(TMenuWatcher&)> script)
+    : FThreadId(GetCurrentThreadId()), FThread([this, script] {
+        script(*this);
+        FDone = true;
+      }) {}
+
+TMenuWatcher::~TMenuWatcher() { Finish(); }
+
+std::vector<HWND> TMenuWatcher::OpenMenus() const {
+  std::vector<HWND> menus;
+  EnumThreadWindows(
+      FThreadId,
+      [](HWND window, LPARAM found) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (std::strcmp(name, "#32768") == 0 && IsWindowVisible(window))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&menus));
+  // Windows are listed topmost first: the last opened first.
+  std::reverse(menus.begin(), menus.end());
+  return menus;
+}
+
+HMENU TMenuWatcher::MenuOf(HWND popup) {
+  DWORD_PTR menu = 0;
+  SendMessageTimeoutA(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu);
+  return reinterpret_cast<HMENU>(menu);
+}
+
+HWND TMenuWatcher::WaitForMenu(HMENU other) const {
+  for (int i = 0; i < 300; ++i) {
+    for (const HWND popup : OpenMenus())
+      if (const HMENU menu = MenuOf(popup); menu && menu != other) {
+        // Painted before it is looked at.
+        Sleep(150);
+        return popup;
+      }
+    Sleep(10);
+  }
+  return nullptr;
+}
+
+bool TMenuWatcher::WaitUntilClosed() const {
+  for (int i = 0; i < 300; ++i) {
+    if (OpenMenus().empty()) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+void TMenuWatcher::Finish() {
+  if (!FThread.joinable()) return;
+  while (!FDone) PumpMessages(10);
+  FThread.join();
 }

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <functional>
+#include <initializer_list>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -55,6 +57,10 @@ void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
 void MouseButton(bool down, bool right = false);
 void PressKey(WORD key);
+// One key goes down or up.
+void KeyEvent(WORD key, bool down);
+// Presses the keys in order and releases them in reverse (Alt+Space).
+void PressKeys(std::initializer_list<WORD> keys);
 
 // Pixels of the screen as the display shows them, 0x00BBGGRR.
 struct TScreenShot {
@@ -64,3 +70,34 @@ struct TScreenShot {
   COLORREF At(int x, int y) const;
 };
 TScreenShot CaptureScreen(const RECT& area);
+
+// Acts on the popup menus of the thread that creates it from a second
+// thread, while that thread is held in a menu's loop: the script waits for
+// menus to open, reads them (through the system: window rectangles, menu
+// handles, the screen) and gives input. The creating thread starts what
+// opens the menu and then calls Finish, which handles its messages until
+// the script is done.
+class TMenuWatcher {
+ public:
+  explicit TMenuWatcher(std::function<void(TMenuWatcher&)> script);
+  ~TMenuWatcher();
+  TMenuWatcher(const TMenuWatcher&) = delete;
+  TMenuWatcher& operator=(const TMenuWatcher&) = delete;
+
+  // Waits (at most 3 s) until the thread shows a popup menu window whose
+  // menu is not other; null when none came.
+  HWND WaitForMenu(HMENU other = nullptr) const;
+  // Waits (at most 3 s) until the thread shows no popup menu window; false
+  // when one stayed.
+  bool WaitUntilClosed() const;
+  // The thread's visible popup menu windows, the first opened first.
+  std::vector<HWND> OpenMenus() const;
+  static HMENU MenuOf(HWND popup);
+  // Handles the creating thread's messages until the script has run.
+  void Finish();
+
+ private:
+  DWORD FThreadId;
+  std::atomic<bool> FDone{false};
+  std::thread FThread;
+};

@@ -5,6 +5,7 @@
 
 #include "tests/ui/ControlTesting.h"
 #include "ui/Memo.h"
+#include "ui/Subclass.h"
 
 namespace {
 
@@ -97,4 +98,56 @@ TEST(Destruction, AFormFreesTheWrappersOfItsControlsWhileTheyAreWhole) {
   form.reset();
   EXPECT_EQ(log, (TLog{"free wrapper (control going)", "free control", "free wrapper (control going)",
                        "free control"}));
+}
+
+namespace {
+
+// Owned by the control, like a skin wrapper, in front of the control's
+// WindowProc through the framework's owner for replaced procedures.
+class THooked : public TComponent {
+ public:
+  QV_CLASS(THooked, TComponent)
+
+  explicit THooked(TControl& control) : TComponent(&control) {
+    FHook.Install(control, TWindowProcHook::THandler::Of<&THooked::Handle>(this));
+  }
+
+ private:
+  void Handle(TMessage& message) { FHook.CallDefault(message); }
+
+  TWindowProcHook FHook;
+};
+QV_CLASS_INFO(THooked, {});
+
+// Notes, as its window is about to go, whether it has its own WindowProc.
+class TCheckedMemo : public TMemo {
+ public:
+  QV_CLASS(TCheckedMemo, TMemo)
+
+  TCheckedMemo(TComponent* owner, TLog& log) : TMemo(owner), FLog(log), FOwn(WindowProc()) {}
+  ~TCheckedMemo() override { FLog.push_back(WindowProc() == FOwn ? "own WindowProc" : "a replaced WindowProc"); }
+
+ private:
+  TLog& FLog;
+  TWndMethod FOwn;
+};
+QV_CLASS_INFO(TCheckedMemo, {});
+
+}  // namespace
+
+// The hook's link is owned by the control and may be freed before the
+// component that installed it: either way the window's last messages must
+// not reach a freed link.
+TEST(Destruction, AControlFreedWithItsHooksHasItsOwnWindowProcWhenTheWindowGoes) {
+  auto host = NewHostForm();
+  for (int hooks = 1; hooks <= 2; ++hooks) {
+    TLog log;
+    auto* memo = new TCheckedMemo(host.get(), log);
+    memo->SetParent(host.get());
+    const HWND window = memo->Handle();
+    for (int i = 0; i < hooks; ++i) new THooked(*memo);
+    delete memo;
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(log, TLog{"own WindowProc"}) << hooks << " hooks";
+  }
 }

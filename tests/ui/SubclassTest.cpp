@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/Form.h"
 #include "ui/Panel.h"
 
 namespace {
@@ -156,4 +158,71 @@ TEST(WindowProcHook, LettingGoInAnyOrderKeepsTheChainWhole) {
       EXPECT_EQ(panel->WindowProc(), own);
     }
   }
+}
+
+namespace {
+
+// A hook that notes every message its handler is given.
+struct TMessageNoter {
+  void Handle(TMessage& message) {
+    Messages.push_back(message.Msg);
+    Hook.CallDefault(message);
+  }
+  std::vector<UINT> Messages;
+  TWindowProcHook Hook;
+};
+
+// Notes each child control that leaves the hooked control.
+struct TChildLeaveRecorder {
+  void Handle(TMessage& message) {
+    if (message.Msg == CM_CONTROLLISTCHANGE && !message.LParam) ++Seen;
+    Hook.CallDefault(message);
+  }
+  int Seen = 0;
+  TWindowProcHook Hook;
+};
+
+}  // namespace
+
+TEST(WindowProcHook, AControlFreedUnderAHookNoLongerCallsIt) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->HandleNeeded();
+  // The hook's owner outlives the control: the link goes with the
+  // control's components, and the control's window after them.
+  TMessageNoter noter;
+  noter.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TMessageNoter::Handle>(&noter));
+  panel->Perform(kProbe);
+  EXPECT_EQ(noter.Messages, std::vector<UINT>{kProbe});
+  noter.Messages.clear();
+  delete panel;
+  EXPECT_FALSE(noter.Hook.Installed());
+  // The window's last messages went to the control, not to the freed link.
+  EXPECT_TRUE(noter.Messages.empty());
+}
+
+// A control frees what it owns (the hook's procedure among it) first, and
+// then its child controls, telling itself of each through its WindowProc:
+// the procedure it runs on by then must be its own, not one freed with its
+// components.
+TEST(WindowProcHook, AControlFreedWhileHookedTellsItselfOfItsChildrenLeaving) {
+  TComponent owner(nullptr);
+  auto* panel = new TPanel(&owner);
+  for (int i = 0; i < 2; ++i) (new TPanel(&owner))->SetParent(panel);
+  TChildLeaveRecorder first, second;
+  first.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TChildLeaveRecorder::Handle>(&first));
+  second.Hook.Install(*panel, TWindowProcHook::THandler::Of<&TChildLeaveRecorder::Handle>(&second));
+  // Hooked, the control's own news pass the hooks.
+  auto* leaving = new TPanel(&owner);
+  leaving->SetParent(panel);
+  leaving->SetParent(nullptr);
+  EXPECT_EQ(first.Seen, 1);
+  EXPECT_EQ(second.Seen, 1);
+  delete panel;
+  EXPECT_FALSE(first.Hook.Installed());
+  EXPECT_FALSE(second.Hook.Installed());
+  EXPECT_EQ(first.Seen, 1);
+  EXPECT_EQ(second.Seen, 1);
+  EXPECT_EQ(owner.ComponentCount(), 1);
 }
