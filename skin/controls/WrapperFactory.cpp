@@ -9,6 +9,10 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinUpDown.h"
 
@@ -45,6 +49,10 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
     case TWrapperKind::Scrollbar: return new TSkinScrollbar(owner);
     case TWrapperKind::ListView: return new TSkinListView(owner);
     case TWrapperKind::UpDown: return new TSkinUpDown(owner);
+    case TWrapperKind::Progress: return new TSkinProgress(owner);
+    case TWrapperKind::TrackBar: return new TSkinTrackBar(owner);
+    case TWrapperKind::Header: return new TSkinHeader(owner);
+    case TWrapperKind::StatusBar: return new TSkinStatusBar(owner);
     default: return nullptr;
   }
 }

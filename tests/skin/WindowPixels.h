@@ -21,6 +21,20 @@ class TWindowShot {
   TScreenShot FShot;
 };
 
+// Whether an anti-aliased text pixel is ink of the text colour: nearer to
+// it than to the background it was drawn on.
+inline bool InkOf(TColor pixel, TColor text, TColor back) {
+  const auto distance = [](TColor a, TColor b) {
+    int sum = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const int d = ((a >> shift) & 0xFF) - ((b >> shift) & 0xFF);
+      sum += d * d;
+    }
+    return sum;
+  };
+  return pixel != back && distance(pixel, text) < distance(pixel, back);
+}
+
 // The screen point of a point in window coordinates.
 inline POINT ScreenPoint(HWND window, int x, int y) {
   RECT rect{};
