@@ -11,6 +11,7 @@
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinScrollbar.h"
@@ -47,6 +48,7 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
     case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
     case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
     case TWrapperKind::Scrollbar: return new TSkinScrollbar(owner);
+    case TWrapperKind::ScControl: return new TSkinScControl(owner);
     case TWrapperKind::ListView: return new TSkinListView(owner);
     case TWrapperKind::UpDown: return new TSkinUpDown(owner);
     case TWrapperKind::Progress: return new TSkinProgress(owner);

@@ -36,8 +36,6 @@ constexpr UINT kTextDraw = DT_EXPANDTABS | DT_SINGLELINE;
 // The system's check-mark bitmap (OBM_CHECK).
 constexpr WORD kCheckMark = 0x7FF8;
 
-bool Has(TSkinControlTypes set, TSkinControlType type) { return (set & SetBit(type)) != 0; }
-
 TMenuDrawItemEvent SkinDraw(TWinSkinForm* form) { return TMenuDrawItemEvent::Of<&TWinSkinForm::DrawSkinItem>(form); }
 
 // Every item below the given one, at depth 1 for its sub-items.

@@ -17,6 +17,7 @@
 
 #include "skin/controls/ComboxScrollBar.h"
 #include "skin/controls/ScrollBarFace.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/WScrollbar.h"
 #include "skin/window/SkinMessages.h"
@@ -531,6 +532,52 @@ TEST_F(ScrollbarSkin, AScrollBarControlsThumbIsNeverShorterThanEight) {
   // A press goes to the control as its own: a click on the track pages.
   HoldAt(POINT{x, bounds.bottom - a - 5}, {});
   EXPECT_GT(control->Position(), 0);
+}
+
+// A scroll-bar control on a skinned form: the dispatch gives it a wrapper
+// whose one bar covers it whole and follows its position, its visibility
+// and the end of skinning.
+TEST_F(ScrollbarSkin, AScrollBarControlIsCoveredByItsWrappersBar) {
+  Start();
+  auto* control = new TScrollBar(Window->Form.get());
+  control->SetParent(Window->Form.get());
+  control->SetKind(TScrollBarKind::sbHorizontal);
+  control->SetBounds(10, 200, 200, GetSystemMetrics(SM_CYHSCROLL));
+  control->SetParams(0, 0, 100);
+  control->SetPageSize(50);
+  Show();
+  TSkinScControl* wrapper = nullptr;
+  for (TSkinControl* made : Window->Skin()->FControls)
+    if (made->FControl == control) wrapper = dynamic_cast<TSkinScControl*>(made);
+  ASSERT_NE(wrapper, nullptr);
+  ASSERT_NE(wrapper->FBar, nullptr);
+  EXPECT_EQ(SendMessageA(control->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+  const HWND panel = wrapper->FBar->WindowHandle();
+  const RECT bounds = WindowRectOf(control->Handle());
+  const RECT covered = WindowRectOf(panel);
+  EXPECT_TRUE(EqualRect(&covered, &bounds));
+  EXPECT_EQ(wrapper->FBar->FOrientation, 0);
+
+  // The thumb fills the first half of the track, then the second.
+  const int a = ArrowSize(), y = (bounds.top + bounds.bottom) / 2;
+  const POINT first{bounds.left + a + 3, y}, last{bounds.right - a - 3, y};
+  Window->Shot();
+  EXPECT_EQ(Hex(ScreenPixel(first)), Hex(ThumbColour(false, 1)));
+  EXPECT_EQ(Hex(ScreenPixel(last)), Hex(TrackColour(false, 1)));
+  control->SetPosition(control->Max());
+  Window->Shot();
+  EXPECT_EQ(Hex(ScreenPixel(first)), Hex(TrackColour(false, 1)));
+  EXPECT_EQ(Hex(ScreenPixel(last)), Hex(ThumbColour(false, 1)));
+
+  control->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(panel));
+  control->SetVisible(true);
+  EXPECT_TRUE(IsWindowVisible(panel));
+
+  // Unskinned, the bar goes and the control draws itself.
+  wrapper->Unskin();
+  EXPECT_EQ(wrapper->FBar, nullptr);
+  EXPECT_FALSE(IsWindow(panel));
 }
 
 TEST_F(ScrollbarSkin, FrameAndFixedColourFollowTheControlsProperties) {
