@@ -154,24 +154,24 @@ void TWinSkinForm::RunChildStep(TChildStep step, const TControlPlan& plan, TCont
     if (step == TChildStep::WrapEachChild)
       Wrap(plan.ChildWrapper, child);
     else if (IsA(child, "TScrollBar"))
-      Wrap(TWrapperSpec{TWrapperKind::ScControl}, child);
+      Wrap(TWrapperChoice{TWrapperKind::ScControl}, child);
     else if (HasScrollBars(child))
-      Wrap(TWrapperSpec{TWrapperKind::Scrollbar}, child);
+      Wrap(TWrapperChoice{TWrapperKind::Scrollbar}, child);
   }
 }
 
-TSkinControl* TWinSkinForm::Wrap(const TWrapperSpec& spec, TControl& control,
+TSkinControl* TWinSkinForm::Wrap(const TWrapperChoice& choice, TControl& control,
                                  std::span<const std::string_view> trueProps) {
   if (!EnsureHandle(control)) return nullptr;
-  TSkinControl* wrapper = FCreateWrapper(spec, &control);
+  TSkinControl* wrapper = FCreateWrapper(choice, &control);
   if (!wrapper) return nullptr;
-  wrapper->FKind = spec.FKind;
+  wrapper->FKind = choice.FKind;
   for (std::string_view name : trueProps) TSkinControl::SetPropFromText(&control, name, "True");
   auto* windowed = dynamic_cast<TWinControl*>(&control);
-  if (spec.AsWindow && windowed)
+  if (choice.AsWindow && windowed)
     wrapper->InitHandle(windowed->Handle(), FSkinData, this, &FCanvas);
   else
-    wrapper->InitControl(this, FSkinData, spec.SetColor, &FCanvas);
+    wrapper->InitControl(this, FSkinData, choice.SetColor, &FCanvas);
   return wrapper;
 }
 
@@ -205,11 +205,11 @@ void TWinSkinForm::ReskinScrollbar(HWND window) {
   for (TSkinControl* wrapper : std::vector(FControls)) {
     auto* old = dynamic_cast<TSkinScrollbar*>(wrapper);
     if (!old || old->FControl != control) continue;
-    const TWrapperSpec spec{dynamic_cast<TSkinListView*>(old) ? TWrapperKind::ListView : TWrapperKind::Scrollbar,
+    const TWrapperChoice choice{dynamic_cast<TSkinListView*>(old) ? TWrapperKind::ListView : TWrapperKind::Scrollbar,
                             old->FKind};
     if (old->FState != kWrapperDestroyed) old->Unskin();
     delete old;
-    Wrap(spec, *control);
+    Wrap(choice, *control);
     return;
   }
 }

@@ -22,14 +22,14 @@ bool Has(const TDispatchContext& context, TSkinControlType type) { return (conte
 TControlPlan Wrap(int row, TWrapperKind kind, bool colour = false, int fkind = 0) {
   TControlPlan plan;
   plan.Row = row;
-  plan.Wrapper = TWrapperSpec{kind, fkind, 0, 0, colour};
+  plan.Wrapper = TWrapperChoice{kind, fkind, 0, 0, colour};
   return plan;
 }
 
-TControlPlan WrapSpec(int row, const TWrapperSpec& spec) {
+TControlPlan WrapWith(int row, const TWrapperChoice& choice) {
   TControlPlan plan;
   plan.Row = row;
-  plan.Wrapper = spec;
+  plan.Wrapper = choice;
   return plan;
 }
 
@@ -41,11 +41,11 @@ TControlPlan Around(TControlPlan plan, TChildStep before, TChildStep after = TCh
   return plan;
 }
 
-TWrapperSpec ObjImageSpec(int variant) {
-  TWrapperSpec spec{ObjImage};
-  spec.Variant = variant;
-  spec.SetColor = true;
-  return spec;
+TWrapperChoice ObjImageChoice(int variant) {
+  TWrapperChoice choice{ObjImage};
+  choice.Variant = variant;
+  choice.SetColor = true;
+  return choice;
 }
 
 // The window of a windowed control whose window rectangle is larger than
@@ -63,7 +63,7 @@ TControlPlan KindPlan(std::string_view kind, std::string_view key, std::string_v
                       const TDispatchContext& context) {
   TControlPlan plan;
   const auto wrap = [&plan](TWrapperKind wrapper, bool colour = false, int fkind = 0) {
-    plan.Wrapper = TWrapperSpec{wrapper, fkind, 0, 0, colour};
+    plan.Wrapper = TWrapperChoice{wrapper, fkind, 0, 0, colour};
   };
   const bool rz = className.find("TRZ") != std::string_view::npos;
   if (kind == "combobox") {
@@ -136,7 +136,7 @@ TControlPlan KindPlan(std::string_view kind, std::string_view key, std::string_v
     if (Has(context, xcGroupBox)) {
       if (Has(context, xcRadioButton)) {
         plan.Before = TChildStep::WrapEachChild;
-        plan.ChildWrapper = rz ? ObjImageSpec(2) : TWrapperSpec{RadioButton};
+        plan.ChildWrapper = rz ? ObjImageChoice(2) : TWrapperChoice{RadioButton};
       }
       wrap(GroupBox, true);
     }
@@ -144,7 +144,7 @@ TControlPlan KindPlan(std::string_view kind, std::string_view key, std::string_v
     if (Has(context, xcPanel)) {
       if (Has(context, xcRadioButton)) {
         plan.Before = TChildStep::WrapEachChild;
-        plan.ChildWrapper = rz ? ObjImageSpec(1) : TWrapperSpec{CheckBox};
+        plan.ChildWrapper = rz ? ObjImageChoice(1) : TWrapperChoice{CheckBox};
       }
       if (Has(context, xcGroupBox)) wrap(GroupBox, true);
     }
@@ -220,14 +220,14 @@ TControlPlan PlanByClass(std::string_view name, TControl& control, const TDispat
   if (name == "TMEDIAPLAYER" && has(xcButton)) return Wrap(12, MediaPlayer);
   if (IsA(control, "TCustomRadioGroup") && has(xcRadioButton)) {
     TControlPlan plan = Around(Wrap(13, GroupBox, true), TChildStep::WrapEachChild);
-    plan.ChildWrapper = TWrapperSpec{RadioButton};
+    plan.ChildWrapper = TWrapperChoice{RadioButton};
     return plan;
   }
   if (name == "TDBNAVIGATOR" && has(xcPanel))
     return Around(Wrap(14, Box, true), TChildStep::None, TChildStep::SkinEachChild);
-  if (named({"TRZDBCHECKBOX", "TRZCHECKBOX"}) && has(xcCheckBox)) return WrapSpec(15, ObjImageSpec(1));
-  if (named({"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}) && has(xcRadioButton)) return WrapSpec(16, ObjImageSpec(2));
-  if (named({"TCXDBCHECKBOX", "TCXCHECKBOX"}) && has(xcCheckBox)) return WrapSpec(17, ObjImageSpec(3));
+  if (named({"TRZDBCHECKBOX", "TRZCHECKBOX"}) && has(xcCheckBox)) return WrapWith(15, ObjImageChoice(1));
+  if (named({"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}) && has(xcRadioButton)) return WrapWith(16, ObjImageChoice(2));
+  if (named({"TCXDBCHECKBOX", "TCXCHECKBOX"}) && has(xcCheckBox)) return WrapWith(17, ObjImageChoice(3));
   if (IsA(control, "TCustomGroupBox") && has(xcPanel)) return Around(Wrap(18, GroupBox), TChildStep::SkinChildren);
   if (IsA(control, "TRadioButton") && has(xcRadioButton)) return Wrap(19, RadioButton);
   if (IsA(control, "TToolBar") && has(xcToolbar)) {

@@ -47,9 +47,9 @@ struct TControlPlan {
   bool Listed = false;
   std::string Kind;
   TChildStep Before = TChildStep::None;
-  TWrapperSpec Wrapper;
+  TWrapperChoice Wrapper;
   TChildStep After = TChildStep::None;
-  TWrapperSpec ChildWrapper;
+  TWrapperChoice ChildWrapper;
   // Boolean properties set to True on the control when its wrapper is made.
   std::vector<std::string_view> TrueProps;
   // Every band of a cool bar takes the skin's control colour.
@@ -70,7 +70,7 @@ bool HasScrollBars(TControl& control);
 
 // A bare window's dispatch.
 struct TWindowPlan {
-  TWrapperSpec Wrapper;
+  TWrapperChoice Wrapper;
   // The wrapper goes on the window's first child window.
   bool OnFirstChild = false;
   // The child windows are dispatched first.

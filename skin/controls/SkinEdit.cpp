@@ -112,7 +112,7 @@ void TSkinEdit::SkinSpinButton() {
     GetClassNameA(child, name, sizeof name);
     if (!IsSpinClass(AsciiLowerCase(name))) continue;
     TComponent* owner = FControl ? static_cast<TComponent*>(FControl) : Owner();
-    FUpDown = (FForm ? FForm->FCreateWrapper : &CreateWrapper)(TWrapperSpec{TWrapperKind::UpDown}, owner);
+    FUpDown = (FForm ? FForm->FCreateWrapper : &CreateWrapper)(TWrapperChoice{TWrapperKind::UpDown}, owner);
     if (!FUpDown) return;
     FUpDown->InitHandle(child, FSkinData, FForm, FCanvas);
     if (auto* spin = dynamic_cast<TSkinUpDown*>(FUpDown)) spin->FInEdit = true;

@@ -220,7 +220,7 @@ void TSkinListView::InitScrollbar(TWinControl& control, TSkinData* skinData, TWi
   const auto header = reinterpret_cast<HWND>(SendMessageA(FHandle, LVM_GETHEADER, 0, 0));
   if (!header) return;
   const TWrapperFactory create = form ? form->FCreateWrapper : &CreateWrapper;
-  FHeader = create(TWrapperSpec{TWrapperKind::Header}, &control);
+  FHeader = create(TWrapperChoice{TWrapperKind::Header}, &control);
   if (FHeader) FHeader->InitHandle(header, skinData, form, canvas);
 }
 

@@ -30,9 +30,9 @@ std::string_view WrapperClassName(TWrapperKind kind) {
   return kNames[static_cast<std::size_t>(kind)];
 }
 
-TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
-  const std::string image = spec.Marks & wmPngGlyph ? "PngImage" : "";
-  switch (spec.Kind) {
+TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner) {
+  const std::string image = choice.Marks & wmPngGlyph ? "PngImage" : "";
+  switch (choice.Kind) {
     case TWrapperKind::Box: return new TSkinBox(owner);
     case TWrapperKind::BoxH: return new TSkinBoxH(owner);
     case TWrapperKind::GroupBox: return new TSkinGroupBox(owner);
@@ -45,7 +45,7 @@ TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner) {
     case TWrapperKind::SpeedButton: return new TSkinSpeedButton(owner, image);
     case TWrapperKind::CheckBox: return new TSkinCheckBox(owner);
     case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
-    case TWrapperKind::ObjImage: return new TSkinObjImage(owner, spec.Variant);
+    case TWrapperKind::ObjImage: return new TSkinObjImage(owner, choice.Variant);
     case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
     case TWrapperKind::Scrollbar: return new TSkinScrollbar(owner);
     case TWrapperKind::ScControl: return new TSkinScControl(owner);

@@ -45,14 +45,14 @@ enum class TWrapperKind : std::uint8_t {
 // The wrapper class of a kind ("TSkinBox"); "" for None.
 std::string_view WrapperClassName(TWrapperKind kind);
 
-// Marks for the wrapper (TWrapperSpec::Marks).
+// Marks for the wrapper (TWrapperChoice::Marks).
 enum : std::uint8_t {
   wmExtendedCombo = 1,  // the combo box is an extended one
   wmPngGlyph = 2,       // the glyph comes from the control's PngImage
 };
 
 // A wrapper as the dispatch chose it.
-struct TWrapperSpec {
+struct TWrapperChoice {
   TWrapperKind Kind = TWrapperKind::None;
   // Set as the wrapper's FKind before it attaches.
   int FKind = 0;
@@ -64,10 +64,10 @@ struct TWrapperSpec {
   // Attached to the control's window as a bare window (InitHandle).
   bool AsWindow = false;
 
-  bool operator==(const TWrapperSpec&) const = default;
+  bool operator==(const TWrapperChoice&) const = default;
 };
 
-// Makes the wrapper of the spec's kind, owned by owner and not attached
+// Makes the wrapper of the chosen kind, owned by owner and not attached
 // yet; null for a kind whose wrapper class is not built.
-TSkinControl* CreateWrapper(const TWrapperSpec& spec, TComponent* owner);
-using TWrapperFactory = TSkinControl* (*)(const TWrapperSpec& spec, TComponent* owner);
+TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner);
+using TWrapperFactory = TSkinControl* (*)(const TWrapperChoice& choice, TComponent* owner);

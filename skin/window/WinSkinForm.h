@@ -235,7 +235,7 @@ class TWinSkinForm : public TComponent {
   void RunPlan(const TControlPlan& plan, TControl& control);
   void RunChildStep(TChildStep step, const TControlPlan& plan, TControl& control);
   // Makes, sets up and attaches the wrapper; null when its class is not built.
-  TSkinControl* Wrap(const TWrapperSpec& spec, TControl& control, std::span<const std::string_view> trueProps = {});
+  TSkinControl* Wrap(const TWrapperChoice& choice, TControl& control, std::span<const std::string_view> trueProps = {});
 
   // The window's procedure and its handlers.
   void WndProc(TMessage& message);

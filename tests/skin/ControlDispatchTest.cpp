@@ -99,19 +99,19 @@ QV_CLASS_INFO(TdcEdit, TdcEdit::Published);
 
 std::string Upper(std::string_view name) { return AsciiUpperCase(name); }
 
-std::string Describe(const TWrapperSpec& spec) {
-  std::string text(spec.Kind == None ? "none" : WrapperClassName(spec.Kind));
-  if (spec.FKind) text += " FKind " + std::to_string(spec.FKind);
-  if (spec.Variant) text += " variant " + std::to_string(spec.Variant);
-  if (spec.Marks) text += " marks " + std::to_string(spec.Marks);
-  if (spec.SetColor) text += " colour";
-  if (spec.AsWindow) text += " as window";
+std::string Describe(const TWrapperChoice& choice) {
+  std::string text(choice.Kind == None ? "none" : WrapperClassName(choice.Kind));
+  if (choice.FKind) text += " FKind " + std::to_string(choice.FKind);
+  if (choice.Variant) text += " variant " + std::to_string(choice.Variant);
+  if (choice.Marks) text += " marks " + std::to_string(choice.Marks);
+  if (choice.SetColor) text += " colour";
+  if (choice.AsWindow) text += " as window";
   return text;
 }
 
-TWrapperSpec Spec(TWrapperKind kind, bool colour = false, int fkind = 0) { return TWrapperSpec{kind, fkind, 0, 0, colour}; }
-TWrapperSpec Marked(TWrapperKind kind, std::uint8_t marks) { return TWrapperSpec{kind, 0, 0, marks, false}; }
-TWrapperSpec ObjImageSpec(int variant) { return TWrapperSpec{TWrapperKind::ObjImage, 0, variant, 0, true}; }
+TWrapperChoice Choice(TWrapperKind kind, bool colour = false, int fkind = 0) { return TWrapperChoice{kind, fkind, 0, 0, colour}; }
+TWrapperChoice Marked(TWrapperKind kind, std::uint8_t marks) { return TWrapperChoice{kind, 0, 0, marks, false}; }
+TWrapperChoice ObjImageChoice(int variant) { return TWrapperChoice{TWrapperKind::ObjImage, 0, variant, 0, true}; }
 
 }  // namespace
 
@@ -172,7 +172,7 @@ TEST(ControlDispatch, BareWindowsByClassAndStyle) {
   };
   for (const Case& c : cases) {
     const TWindowPlan plan = PlanWindow(c.name, c.style, c.controls);
-    EXPECT_EQ(Describe(plan.Wrapper), Describe(TWrapperSpec{c.kind})) << c.name << " " << std::hex << c.style;
+    EXPECT_EQ(Describe(plan.Wrapper), Describe(TWrapperChoice{c.kind})) << c.name << " " << std::hex << c.style;
     EXPECT_EQ(plan.ChildWindows, c.childWindows) << c.name;
     EXPECT_EQ(plan.ColourControl, c.colour) << c.name;
     EXPECT_EQ(plan.OnFirstChild, c.firstChild) << c.name;
@@ -200,9 +200,9 @@ TEST(ControlDispatch, Skin3rdKinds) {
     TControl* control;
     TSkinControlTypes controls;
     bool listed;
-    TWrapperSpec wrapper;
+    TWrapperChoice wrapper;
     TChildStep before = TChildStep::None, after = TChildStep::None;
-    TWrapperSpec children = {};
+    TWrapperChoice children = {};
     std::vector<std::string_view> trueProps = {};
   };
   const std::vector<Case> cases = {
@@ -211,57 +211,57 @@ TEST(ControlDispatch, Skin3rdKinds) {
       {{"TFoo="}, "TFoo", plain, kAll, false, {}},
       // The first line that names the class, in any letter case.
       {{"tfoo=nil", "TFoo=panel"}, "TFoo", plain, kAll, true, {}},
-      {{"TFOO=Panel"}, "TFoo", plain, kAll, true, Spec(Box, true), TChildStep::None, TChildStep::None, {}, {"Transparent"}},
+      {{"TFOO=Panel"}, "TFoo", plain, kAll, true, Choice(Box, true), TChildStep::None, TChildStep::None, {}, {"Transparent"}},
       // Words compare exactly: no trimming, no other words.
       {{"TFoo=panel "}, "TFoo", plain, kAll, true, {}},
       {{"TFoo=" + longKind}, "TFoo", plain, kAll, true, {}},
       {{"TFoo=panel"}, "TFoo", plain, Without(xcPanel), true, {}},
-      {{"TFoo=combobox"}, "TFoo", plain, kAll, true, Spec(ComBox)},
+      {{"TFoo=combobox"}, "TFoo", plain, kAll, true, Choice(ComBox)},
       {{"TFoo=combobox"}, "TFoo", plain, Without(xcCombo), true, {}},
       {{"TFoo=comboboxex"}, "TFoo", plain, kAll, true, Marked(ComBox, wmExtendedCombo)},
       // An edit is wrapped only with a frame of its own.
-      {{"TFoo=edit"}, "TFoo", framed, kAll, true, Spec(Edit)},
+      {{"TFoo=edit"}, "TFoo", framed, kAll, true, Choice(Edit)},
       {{"TFoo=edit"}, "TFoo", plain, kAll, true, {}},
-      {{"TFoo=radiobutton"}, "TFoo", plain, kAll, true, Spec(RadioButton)},
-      {{"TFoo=trackbar"}, "TFoo", plain, kAll, true, Spec(TrackBar), TChildStep::None, TChildStep::None, {}, {"Transparent"}},
+      {{"TFoo=radiobutton"}, "TFoo", plain, kAll, true, Choice(RadioButton)},
+      {{"TFoo=trackbar"}, "TFoo", plain, kAll, true, Choice(TrackBar), TChildStep::None, TChildStep::None, {}, {"Transparent"}},
       {{"TFoo=trackbar"}, "TFoo", plain, Without(xcButton), true, {}},
-      {{"TFoo=button"}, "TFoo", plain, kAll, true, Spec(Button)},
-      {{"TFoo=datetimepicker"}, "TFoo", plain, kAll, true, Spec(DateTime)},
+      {{"TFoo=button"}, "TFoo", plain, kAll, true, Choice(Button)},
+      {{"TFoo=datetimepicker"}, "TFoo", plain, kAll, true, Choice(DateTime)},
       {{"TFoo=datetimepicker"}, "TFoo", plain, Without(xcCombo), true, {}},
-      {{"TFoo=mediaplayer"}, "TFoo", plain, kAll, true, Spec(MediaPlayer)},
-      {{"TFoo=bitbtn"}, "TFoo", cx, kAll, true, Spec(BitButton)},
-      {{"TcxButton=bitbtn"}, "TcxButton", cx, kAll, true, Spec(MenuButton)},
+      {{"TFoo=mediaplayer"}, "TFoo", plain, kAll, true, Choice(MediaPlayer)},
+      {{"TFoo=bitbtn"}, "TFoo", cx, kAll, true, Choice(BitButton)},
+      {{"TcxButton=bitbtn"}, "TcxButton", cx, kAll, true, Choice(MenuButton)},
       {{"TFoo=pngbitbtn"}, "TFoo", plain, kAll, true, Marked(BitButton, wmPngGlyph)},
       {{"TFoo=pngspeedbutton"}, "TFoo", plain, kAll, true, Marked(SpeedButton, wmPngGlyph)},
-      {{"TFoo=menubtn"}, "TFoo", plain, kAll, true, Spec(MenuButton)},
-      {{"TFoo=speedbutton"}, "TFoo", plain, kAll, true, Spec(SpeedButton)},
+      {{"TFoo=menubtn"}, "TFoo", plain, kAll, true, Choice(MenuButton)},
+      {{"TFoo=speedbutton"}, "TFoo", plain, kAll, true, Choice(SpeedButton)},
       {{"TFoo=speedbutton"}, "TFoo", plain, Without(xcSpeedButton), true, {}},
-      {{"TFoo=tab"}, "TFoo", plain, kAll, true, Spec(Tab)},
-      {{"TFoo=progress"}, "TFoo", plain, kAll, true, Spec(Progress)},
-      {{"TFoo=scrollbar"}, "TFoo", plain, kAll, true, Spec(Scrollbar), TChildStep::None, TChildStep::SkinChildren},
-      {{"TFoo=singlescrollbar"}, "TFoo", plain, kAll, true, Spec(Scrollbar, false, 1)},
+      {{"TFoo=tab"}, "TFoo", plain, kAll, true, Choice(Tab)},
+      {{"TFoo=progress"}, "TFoo", plain, kAll, true, Choice(Progress)},
+      {{"TFoo=scrollbar"}, "TFoo", plain, kAll, true, Choice(Scrollbar), TChildStep::None, TChildStep::SkinChildren},
+      {{"TFoo=singlescrollbar"}, "TFoo", plain, kAll, true, Choice(Scrollbar, false, 1)},
       {{"TFoo=embedscrollbar"}, "TFoo", plain, kAll, true, {}, TChildStep::EmbeddedScrollbars},
       {{"TFoo=embedscrollbar"}, "TFoo", plain, Without(xcScrollbar), true, {}},
       {{"TFoo=container"}, "TFoo", plain, 0, true, {}, TChildStep::SkinChildren},
-      {{"TFoo=groupbox"}, "TFoo", plain, kAll, true, Spec(GroupBox, true)},
-      {{"TFoo=advpagecontrol"}, "TFoo", plain, kAll, true, Spec(AdvPage, true, 4)},
-      {{"TFoo=radiogroup"}, "TFoo", plain, kAll, true, Spec(GroupBox, true), TChildStep::WrapEachChild, TChildStep::None,
-       Spec(RadioButton)},
-      {{"TRzFoo=radiogroup"}, "TRzFoo", plain, kAll, true, Spec(GroupBox, true), TChildStep::WrapEachChild,
-       TChildStep::None, ObjImageSpec(2)},
-      {{"TFoo=radiogroup"}, "TFoo", plain, Without(xcRadioButton), true, Spec(GroupBox, true)},
+      {{"TFoo=groupbox"}, "TFoo", plain, kAll, true, Choice(GroupBox, true)},
+      {{"TFoo=advpagecontrol"}, "TFoo", plain, kAll, true, Choice(AdvPage, true, 4)},
+      {{"TFoo=radiogroup"}, "TFoo", plain, kAll, true, Choice(GroupBox, true), TChildStep::WrapEachChild, TChildStep::None,
+       Choice(RadioButton)},
+      {{"TRzFoo=radiogroup"}, "TRzFoo", plain, kAll, true, Choice(GroupBox, true), TChildStep::WrapEachChild,
+       TChildStep::None, ObjImageChoice(2)},
+      {{"TFoo=radiogroup"}, "TFoo", plain, Without(xcRadioButton), true, Choice(GroupBox, true)},
       {{"TFoo=radiogroup"}, "TFoo", plain, Without(xcGroupBox), true, {}},
-      {{"TFoo=checkgroup"}, "TFoo", plain, kAll, true, Spec(GroupBox, true), TChildStep::WrapEachChild, TChildStep::None,
-       Spec(CheckBox)},
+      {{"TFoo=checkgroup"}, "TFoo", plain, kAll, true, Choice(GroupBox, true), TChildStep::WrapEachChild, TChildStep::None,
+       Choice(CheckBox)},
       {{"TRzFoo=checkgroup"}, "TRzFoo", plain, Without(xcGroupBox), true, {}, TChildStep::WrapEachChild,
-       TChildStep::None, ObjImageSpec(1)},
+       TChildStep::None, ObjImageChoice(1)},
       {{"TFoo=checkgroup"}, "TFoo", plain, Without(xcPanel), true, {}},
-      {{"TFoo=checkbox"}, "TFoo", plain, kAll, true, Spec(CheckBox)},
+      {{"TFoo=checkbox"}, "TFoo", plain, kAll, true, Choice(CheckBox)},
       // The program's own list: TLMDGroupBox (groupbox) comes before
       // TLMDGROUPBOX (panel).
-      {DefaultSkin3rd(), "TLMDGROUPBOX", plain, kAll, true, Spec(GroupBox, true)},
-      {DefaultSkin3rd(), "TRzCheckGroup", plain, kAll, true, Spec(GroupBox, true), TChildStep::WrapEachChild,
-       TChildStep::None, ObjImageSpec(1)},
+      {DefaultSkin3rd(), "TLMDGROUPBOX", plain, kAll, true, Choice(GroupBox, true)},
+      {DefaultSkin3rd(), "TRzCheckGroup", plain, kAll, true, Choice(GroupBox, true), TChildStep::WrapEachChild,
+       TChildStep::None, ObjImageChoice(1)},
       {DefaultSkin3rd(), "TPanel", plain, kAll, false, {}},
   };
   for (const Case& c : cases) {
@@ -300,7 +300,7 @@ namespace {
 
 // What the probe factory made, in order.
 struct TMade {
-  TWrapperSpec Spec;
+  TWrapperChoice Choice;
   TComponent* Owner;
 };
 std::vector<TMade> gMade;
@@ -312,8 +312,8 @@ class TKindProbe : public TSkinControl {
 };
 QV_CLASS_INFO(TKindProbe, {});
 
-TSkinControl* MakeProbe(const TWrapperSpec& spec, TComponent* owner) {
-  gMade.push_back({spec, owner});
+TSkinControl* MakeProbe(const TWrapperChoice& choice, TComponent* owner) {
+  gMade.push_back({choice, owner});
   return new TKindProbe(owner);
 }
 
@@ -340,7 +340,7 @@ class ControlDispatchOnForm : public ::testing::Test {
   // Who got what, in the order made: "TSkinBox Panel".
   std::vector<std::string> Made() const {
     std::vector<std::string> made;
-    for (const TMade& m : gMade) made.push_back(Describe(m.Spec) + " " + m.Owner->Name());
+    for (const TMade& m : gMade) made.push_back(Describe(m.Choice) + " " + m.Owner->Name());
     return made;
   }
   static LRESULT Query(TWinControl* control) { return SendMessageA(control->Handle(), SKM_QUERYSKINNED, 0, 0); }
@@ -370,7 +370,7 @@ TEST_F(ControlDispatchOnForm, ChildrenBeforeTheirPanelAndEachControlOnce) {
 namespace {
 
 // A factory for which no wrapper class is built.
-TSkinControl* MakeNothing(const TWrapperSpec&, TComponent*) { return nullptr; }
+TSkinControl* MakeNothing(const TWrapperChoice&, TComponent*) { return nullptr; }
 
 }  // namespace
 
@@ -450,7 +450,7 @@ TEST_F(ControlDispatchOnForm, DialogChildWindows) {
   child("STATIC", 0, 85);
   Skin().SkinWindow(dialog);
   std::vector<std::pair<TWrapperKind, HWND>> wrapped;
-  for (const TSkinControl* wrapper : Skin().FControls) wrapped.emplace_back(gMade[wrapped.size()].Spec.Kind, wrapper->FHandle);
+  for (const TSkinControl* wrapper : Skin().FControls) wrapped.emplace_back(gMade[wrapped.size()].Choice.Kind, wrapper->FHandle);
   // The child windows first, in z-order, then the dialog.
   EXPECT_EQ(wrapped, (std::vector<std::pair<TWrapperKind, HWND>>{
                          {CheckBox, check}, {Button, push}, {Edit, edit}, {BoxH, dialog}}));
@@ -470,7 +470,7 @@ TEST_F(ControlDispatchOnForm, TheSizeGripOfASkinnedWindow) {
   const HWND grip = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 280, 180, 16, 16,
                                     Window->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_EQ(Skin().FControls.size(), 1u);
-  EXPECT_EQ(gMade[0].Spec.Kind, Sizer);
+  EXPECT_EQ(gMade[0].Choice.Kind, Sizer);
   EXPECT_EQ(Skin().FControls[0]->FHandle, grip);
   EXPECT_EQ(SendMessageA(grip, SKM_QUERYSKINNED, 0, 0), 1);
 }

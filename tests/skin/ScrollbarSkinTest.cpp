@@ -671,9 +671,9 @@ TEST_F(ScrollbarSkin, AListViewsHeaderGetsItsWrapper) {
   // Skinned again with a factory that also has a header wrapper.
   TWinSkinForm& skin = *Window->Skin();
   delete WrapperOf(*view);
-  skin.FCreateWrapper = [](const TWrapperSpec& spec, TComponent* owner) -> TSkinControl* {
-    if (spec.Kind == TWrapperKind::Header) return new TRecordingWrapper(owner);
-    return CreateWrapper(spec, owner);
+  skin.FCreateWrapper = [](const TWrapperChoice& choice, TComponent* owner) -> TSkinControl* {
+    if (choice.Kind == TWrapperKind::Header) return new TRecordingWrapper(owner);
+    return CreateWrapper(choice, owner);
   };
   skin.SkinControl(*view, Window->Form.get());
   auto* wrapper = dynamic_cast<TSkinListView*>(WrapperOf(*view));

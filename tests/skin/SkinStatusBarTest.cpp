@@ -30,7 +30,7 @@ constexpr TColor kFontColour = RGB(0, 128, 0);
 class SkinStatusBar : public ::testing::Test {
  protected:
   // Panels: each with text, width, alignment, bevel, style, reading order.
-  struct TPanelSpec {
+  struct TPanelWanted {
     const char* text;
     int width;
     TAlignment alignment;
@@ -38,7 +38,7 @@ class SkinStatusBar : public ::testing::Test {
     TStatusPanelStyle style = TStatusPanelStyle::psText;
     TBiDiMode bidi = TBiDiMode::bdLeftToRight;
   };
-  void Open(unsigned elements, const std::vector<TPanelSpec>& panels, const char* simpleText = "",
+  void Open(unsigned elements, const std::vector<TPanelWanted>& panels, const char* simpleText = "",
             TBiDiMode bidi = TBiDiMode::bdLeftToRight) {
     Window = std::make_unique<TSkinnedWindow>(ranges::Skin(elements), 320, 120);
     Bar = new TStatusBar(Window->Form.get());
@@ -46,14 +46,14 @@ class SkinStatusBar : public ::testing::Test {
     Bar->SetBiDiMode(bidi);
     Bar->Font()->SetColor(kFontColour);
     Bar->SetSimpleText(simpleText);
-    for (const TPanelSpec& spec : panels) {
+    for (const TPanelWanted& wanted : panels) {
       TStatusPanel* panel = Bar->Panels()->Add();
-      panel->SetText(spec.text);
-      panel->SetWidth(spec.width);
-      panel->SetAlignment(spec.alignment);
-      panel->SetBevel(spec.bevel);
-      panel->SetStyle(spec.style);
-      panel->SetBiDiMode(spec.bidi);
+      panel->SetText(wanted.text);
+      panel->SetWidth(wanted.width);
+      panel->SetAlignment(wanted.alignment);
+      panel->SetBevel(wanted.bevel);
+      panel->SetStyle(wanted.style);
+      panel->SetBiDiMode(wanted.bidi);
     }
     Bar->OnDrawPanel = TDrawPanelEvent::Of<&SkinStatusBar::DrawPanel>(this);
     Window->Show();

@@ -37,13 +37,13 @@ std::string Dump(HMENU menu, const std::string& indent = "") {
 // One menu, as a stored description gives it (items made through the
 // reader, owned by the form) or as code builds it (items owned by nobody,
 // added to the menu after it was given to the form).
-struct TMenuSpec {
+struct TMenuEntry {
   const char* Caption;
   TShortCut ShortCut;
   bool Enabled, Checked, Visible, Default;
   int Parent;  // index of the parent in the table; -1: the menu's items
 };
-constexpr TMenuSpec kSpec[] = {
+constexpr TMenuEntry kEntries[] = {
     {"&File", 0, true, false, true, false, -1},
     {"&Open", ShortCut('O', scCtrl), true, false, true, true, 0},
     {"Recent", 0, true, false, true, false, 0},
@@ -64,13 +64,13 @@ constexpr const char* kExpected =
     "&Edit sub\n"
     "  &Paste\tCtrl+V grayed\n";
 
-void Apply(const TMenuSpec& spec, TMenuItem& item) {
-  item.SetCaption(spec.Caption);
-  item.SetShortCut(spec.ShortCut);
-  item.SetEnabled(spec.Enabled);
-  item.SetChecked(spec.Checked);
-  item.SetVisible(spec.Visible);
-  item.SetDefault(spec.Default);
+void Apply(const TMenuEntry& entry, TMenuItem& item) {
+  item.SetCaption(entry.Caption);
+  item.SetShortCut(entry.ShortCut);
+  item.SetEnabled(entry.Enabled);
+  item.SetChecked(entry.Checked);
+  item.SetVisible(entry.Visible);
+  item.SetDefault(entry.Default);
 }
 
 class TStoredMenuForm : public TTestForm {
@@ -84,10 +84,10 @@ class TStoredMenuForm : public TTestForm {
     TTestForm::ReadState(reader);
     MainMenu1 = reader.Create<TMainMenu>("MainMenu1");
     std::vector<TMenuItem*> items;
-    for (const TMenuSpec& spec : kSpec) {
+    for (const TMenuEntry& entry : kEntries) {
       auto* item = reader.Create<TMenuItem>("Item" + std::to_string(items.size()));
-      Apply(spec, *item);
-      (spec.Parent < 0 ? MainMenu1->Items() : items[static_cast<std::size_t>(spec.Parent)])->Add(item);
+      Apply(entry, *item);
+      (entry.Parent < 0 ? MainMenu1->Items() : items[static_cast<std::size_t>(entry.Parent)])->Add(item);
       items.push_back(item);
     }
     SetMenu(MainMenu1);
@@ -110,10 +110,10 @@ TEST(Menus, AMenuBuiltInCodeIsTheSameAsOneReadFromAStoredForm) {
   auto* menu = new TMainMenu(coded.get());
   coded->SetMenu(menu);
   std::vector<TMenuItem*> items;
-  for (const TMenuSpec& spec : kSpec) {
+  for (const TMenuEntry& entry : kEntries) {
     auto* item = new TMenuItem(nullptr);
-    (spec.Parent < 0 ? menu->Items() : items[static_cast<std::size_t>(spec.Parent)])->Add(item);
-    Apply(spec, *item);
+    (entry.Parent < 0 ? menu->Items() : items[static_cast<std::size_t>(entry.Parent)])->Add(item);
+    Apply(entry, *item);
     items.push_back(item);
   }
   PumpMessages(50);
