@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/SkinBench.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
@@ -24,16 +25,6 @@
 #include "ui/Panel.h"
 
 namespace {
-
-using TClock = std::chrono::steady_clock;
-
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 50; ++i) {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(2);
-  }
-}
 
 struct TBoxWindow {
   TBoxWindow(int left, std::intptr_t tag) : Form(std::make_unique<TForm>(nullptr)) {
@@ -80,22 +71,10 @@ bool Wrapped(const TWinSkinForm& skin, const TControl* control) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: boxpaint PACKAGE [ROUNDS]\n");
-    return 2;
-  }
-  const int rounds = argc == 3 ? std::max(1, std::atoi(argv[2])) : 500;
   TComponent root(nullptr);
-  auto* data = new TSkinData(&root);
-  data->SetSkinFile(argv[1]);
-  if (data->FNoSkin) {
-    std::fprintf(stderr, "boxpaint: %s is not a skin package\n", argv[1]);
-    return 1;
-  }
-  data->SetActive(true);
-  TSkinManage& manager = CreateSkinManager();
-  manager.InstallHook();
-  manager.FEnabled = true;
+  int rounds = 0;
+  if (const int status = StartSkinBench(argc, argv, "boxpaint", 500, root, rounds)) return status;
+  TSkinManage& manager = *SkinManager();
 
   const TBoxWindow plain(20, 99);
   const TBoxWindow skinned(460, 0);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/SkinBench.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
 #include "skin/window/SkinMessages.h"
@@ -26,16 +27,6 @@
 #include "ui/UpDown.h"
 
 namespace {
-
-using TClock = std::chrono::steady_clock;
-
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 50; ++i) {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(2);
-  }
-}
 
 template <class T>
 T* Put(TForm& form, int x, int y, int width, int height) {
@@ -94,22 +85,10 @@ double Repaint(HWND window, int rounds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: rangepaint PACKAGE [ROUNDS]\n");
-    return 2;
-  }
-  const int rounds = argc == 3 ? std::max(1, std::atoi(argv[2])) : 200;
   TComponent root(nullptr);
-  auto* data = new TSkinData(&root);
-  data->SetSkinFile(argv[1]);
-  if (data->FNoSkin) {
-    std::fprintf(stderr, "rangepaint: %s is not a skin package\n", argv[1]);
-    return 1;
-  }
-  data->SetActive(true);
-  TSkinManage& manager = CreateSkinManager();
-  manager.InstallHook();
-  manager.FEnabled = true;
+  int rounds = 0;
+  if (const int status = StartSkinBench(argc, argv, "rangepaint", 200, root, rounds)) return status;
+  TSkinManage& manager = *SkinManager();
 
   // Tag 99 keeps the skin away from the baseline's form.
   const TRangeForm plain = RangeForm(20, 99);

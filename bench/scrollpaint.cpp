@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/SkinBench.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinManage.h"
 #include "skin/window/SkinMessages.h"
@@ -32,23 +33,6 @@
 #include "ui/TreeView.h"
 
 namespace {
-
-using TClock = std::chrono::steady_clock;
-
-template <class Work>
-double MicrosecondsPerRound(int rounds, Work work) {
-  const TClock::time_point start = TClock::now();
-  for (int i = 0; i < rounds; ++i) work();
-  return std::chrono::duration<double, std::micro>(TClock::now() - start).count() / rounds;
-}
-
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 50; ++i) {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(2);
-  }
-}
 
 std::unique_ptr<TForm> NewForm(int left, std::intptr_t tag) {
   auto form = std::make_unique<TForm>(nullptr);
@@ -107,22 +91,10 @@ void AddControls(TForm& form) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: scrollpaint PACKAGE [ROUNDS]\n");
-    return 2;
-  }
-  const int rounds = argc == 3 ? std::max(1, std::atoi(argv[2])) : 200;
   TComponent root(nullptr);
-  auto* data = new TSkinData(&root);
-  data->SetSkinFile(argv[1]);
-  if (data->FNoSkin) {
-    std::fprintf(stderr, "scrollpaint: %s is not a skin package\n", argv[1]);
-    return 1;
-  }
-  data->SetActive(true);
-  TSkinManage& manager = CreateSkinManager();
-  manager.InstallHook();
-  manager.FEnabled = true;
+  int rounds = 0;
+  if (const int status = StartSkinBench(argc, argv, "scrollpaint", 200, root, rounds)) return status;
+  TSkinManage& manager = *SkinManager();
 
   // Tag 99 keeps the skin away from the baseline's form.
   const std::unique_ptr<TForm> plainForm = NewForm(20, 99);
