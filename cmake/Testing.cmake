@@ -12,8 +12,11 @@ qv_utf8_literals(gtest)
 qv_utf8_literals(gtest_main)
 
 # qv_add_test(NAME SOURCES... [LIBS libs...])
-# One test program, run as one CTest test; Windows test programs run under
-# Wine through the cross-compiling emulator.
+# One test program, run as one CTest test. Windows test programs run under
+# Wine, each on a desk of its own (scripts/on-desk: a private prefix and a
+# private display), so that they run at the same time although they show
+# windows, read pixels back from the screen and give real mouse and keyboard
+# input.
 function(qv_add_test name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
@@ -21,14 +24,9 @@ function(qv_add_test name)
   if(WIN32)
     # Windows test programs are console programs that may open windows.
     target_link_options(${name} PRIVATE -mconsole)
+    add_test(NAME ${name} COMMAND "${PROJECT_SOURCE_DIR}/scripts/on-desk" $<TARGET_FILE:${name}> --gtest_color=no)
+  else()
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
-  if(WIN32)
-    # Windows tests share one display and one Wine desktop: a window that one
-    # of them shows or activates would cover or deactivate another's, whose
-    # tests read pixels back from the screen and give real mouse and
-    # keyboard input. They take the display in turns.
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
-  endif()
 endfunction()
