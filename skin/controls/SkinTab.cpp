@@ -184,6 +184,14 @@ bool TSkinTab::PressOnCloseBox(const TMessage& message) {
   return true;
 }
 
+// The control keeps its focus index when tabs before it are deleted; one
+// that names no tab any more gives way to the selected tab.
+int TSkinTab::FocusedTab(int count) const {
+  const auto focused = static_cast<int>(SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
+  if (focused >= 0 && focused < count) return focused;
+  return static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0));
+}
+
 void TSkinTab::ReadTab(int index, std::wstring& text, int& imageIndex) const {
   imageIndex = -1;
   if (FUnicodeItems) {
@@ -245,7 +253,7 @@ void TSkinTab::DrawTabRow(const RECT& rect, const RECT& display, int length, int
   const TSaveDC saved(dc);
   SetBkMode(dc, TRANSPARENT);
   const int count = std::max(0, static_cast<int>(SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0)));
-  const int focused = static_cast<int>(SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
+  const int focused = FocusedTab(count);
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(FHandle, TCM_GETIMAGELIST, 0, 0));
   FCloseBoxes.assign(static_cast<std::size_t>(count), RECT{});
   for (int i = 0; i < count; ++i) {
@@ -310,7 +318,7 @@ void TSkinTabBtn::DrawControl(HDC dc, const RECT& rect) {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
   const TSelectObject fontIn(faceDC, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   const int count = std::max(0, static_cast<int>(SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0)));
-  const int focused = static_cast<int>(SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
+  const int focused = FocusedTab(count);
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(FHandle, TCM_GETIMAGELIST, 0, 0));
   for (int i = 0; i < count; ++i) {
     RECT button{};

@@ -78,6 +78,8 @@ class TSkinTab : public TSkinControl {
   // else 1, and the icon and text centred in the element's text colours.
   void DrawTab(TCanvas& canvas, const RECT& rect, bool chosen, const std::wstring& text, int imageIndex,
                HIMAGELIST images);
+  // The tab drawn as focused, of count.
+  int FocusedTab(int count) const;
   // The text and icon of tab index of the window.
   void ReadTab(int index, std::wstring& text, int& imageIndex) const;
   // The window rectangle (window coordinates) of the row's scroll arrows
