@@ -61,7 +61,8 @@ void CopyTurned(TBitmap& picture, const TBitmap& source, int position, bool quar
 
 void TSkinTab::InitControl(TWinSkinForm* form, TSkinData* skinData, bool setColor, TCanvas* canvas) {
   TSkinControl::InitControl(form, skinData, setColor, canvas);
-  FEnabled = !(GetWindowLongA(FHandle, GWL_STYLE) & WS_DISABLED);
+  if (!FInited) return;
+  FEnabled = IsWindowEnabled(FHandle) != FALSE;
   const auto* pages = dynamic_cast<const TPageControl*>(FControl);
   FShowClose = pages && pages->Tag() == kCloseBoxTag && pages->TabPosition() == TTabPosition::tpTop;
   PrepareImages();
@@ -98,11 +99,6 @@ int TSkinTab::TabPositionOfWindow() const {
   return style & TCS_VERTICAL ? tpTabsLeft : tpTabsTop;
 }
 
-TDataSkinBorder* TSkinTab::TabsElement() const {
-  TDataSkinBorder* tabs = FSkinData ? FSkinData->FTabs.get() : nullptr;
-  return tabs && !tabs->FBitmap.Empty() ? tabs : nullptr;
-}
-
 void TSkinTab::PrepareImages() {
   FTabPosition = TabPositionOfWindow();
   FTabImage.Clear();
@@ -123,7 +119,7 @@ void TSkinTab::PrepareImages() {
 RECT TSkinTab::ScrollArrowsRect() {
   const HWND arrows = FindWindowExW(FHandle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return RECT{};
-  if (!FUpDown || FUpDown->FHandle != arrows) {
+  if ((!FUpDown || FUpDown->FHandle != arrows) && SendMessageW(arrows, SKM_QUERYSKINNED, 0, 0) != 1) {
     // The wrapper of arrows that went with their window stays with the
     // form skinner, which frees it.
     FUpDown = new TSkinUpDown(Owner());

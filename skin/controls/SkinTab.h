@@ -31,7 +31,6 @@
 #include "skin/controls/SkinControl.h"
 #include "ui/Bitmap.h"
 
-class TDataSkinBorder;
 class TSkinUpDown;
 
 // A page control with this Tag shows close boxes on its tabs (tabs on top).
@@ -72,8 +71,6 @@ class TSkinTab : public TSkinControl {
  protected:
   // The side the tabs stand on, from the window style.
   virtual int TabPositionOfWindow() const;
-  // The skin's "Tabs" element when it has an image.
-  TDataSkinBorder* TabsElement() const;
   // One tab's face into rect of dc: the tab image's frame 2 when chosen,
   // else 1, and the icon and text centred in the element's text colours.
   void DrawTab(TCanvas& canvas, const RECT& rect, bool chosen, const std::wstring& text, int imageIndex,

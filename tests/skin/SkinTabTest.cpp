@@ -22,6 +22,7 @@
 #include "tests/skin/TabSkin.h"
 #include "tests/skin/WindowPixels.h"
 #include "tests/support/GdiCount.h"
+#include "ui/GraphicControl.h"
 #include "ui/PageControl.h"
 #include "ui/TabControl.h"
 #include "ui/TabSet.h"
@@ -33,6 +34,22 @@ class TAdvPageControl : public TPageControl {
   using TPageControl::TPageControl;
 };
 QV_CLASS_INFO(TAdvPageControl, {});
+
+// A windowless control that fills itself with a colour of its own.
+class TProbeGraphic : public TGraphicControl {
+  QV_CLASS(TProbeGraphic, TGraphicControl)
+  using TGraphicControl::TGraphicControl;
+
+ public:
+  static constexpr TColor kColour = RGB(10, 200, 90);
+
+ protected:
+  void Paint() override {
+    Canvas().SetBrushColor(kColour);
+    Canvas().FillRect(RECT{0, 0, Width(), Height()});
+  }
+};
+QV_CLASS_INFO(TProbeGraphic, {});
 
 namespace {
 
@@ -166,7 +183,10 @@ TEST_F(SkinTab, TabsInEveryPositionShowTheirFramesTurnedOutwards) {
     Open(tabs::Skin(style));
     TTabControl* controls[4] = {};
     for (int i = 0; i < 4; ++i) controls[i] = AddTabs(10 + 255 * (i % 2), 10 + 165 * (i / 2), positions[i]);
+    // A plain tab control paints its windowless children over the pane.
+    Put<TProbeGraphic>(*controls[0], 150, 100, 20, 20);
     Show();
+    EXPECT_EQ(TWindowShot(controls[0]->Handle())(160, 110), TProbeGraphic::kColour);
     for (int i = 0; i < 4; ++i) {
       const HWND window = controls[i]->Handle();
       ASSERT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
