@@ -13,6 +13,7 @@
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinUpDown.h"
@@ -55,6 +56,10 @@ TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner) {
     case TWrapperKind::TrackBar: return new TSkinTrackBar(owner);
     case TWrapperKind::Header: return new TSkinHeader(owner);
     case TWrapperKind::StatusBar: return new TSkinStatusBar(owner);
+    case TWrapperKind::Tab: return new TSkinTab(owner);
+    case TWrapperKind::Tab31: return new TSkinTab31(owner);
+    case TWrapperKind::TabBtn: return new TSkinTabBtn(owner);
+    case TWrapperKind::AdvPage: return new TSkinAdvPage(owner);
     default: return nullptr;
   }
 }
