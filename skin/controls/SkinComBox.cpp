@@ -108,8 +108,12 @@ void TSkinComBox::AfterProc(TMessage& message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS: return;
     case WM_MOUSEMOVE: return OnMouseMove(message);
-    case WM_DRAWITEM:
-    case WM_NCPAINT: return Repaint();
+    case WM_DRAWITEM: return Repaint();
+    // Painted at once, the box would be erased again by the redraw that
+    // asked for the frame: it is painted when that redraw reaches it.
+    case WM_NCPAINT:
+      InvalidateRect(FHandle, nullptr, TRUE);
+      return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return SetButtonState(kPressed, true);
     case WM_LBUTTONUP: return SetButtonState(kPressed, false);
