@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -161,6 +162,15 @@ class SkinCombo : public ::testing::Test {
     Away();
   }
 
+  void CheckComposedStates(TComboBox* const (&boxes)[3]);
+  void CheckComposedLeft(TComboBox& combo);
+  void CheckListBars(TComboBox& dropDown, TComboBox& simple);
+  void CheckUnskin(TComboBox& combo, LONG_PTR own);
+  void CheckButtonLook(TComboLook look, TComboBox& right, TComboBox& left,
+                       std::initializer_list<TUserAction> actions);
+  void CheckExtended(TComboBox& combo);
+  void CheckDatePicker(TDateTimePicker& picker);
+
   std::unique_ptr<TSkinnedWindow> Window;
   // Takes the focus away from the combo boxes; left unskinned.
   TComboBox* PlainFocus = nullptr;
@@ -169,12 +179,7 @@ class SkinCombo : public ::testing::Test {
 // The skin's composed boxes (the built-in skin's kind): the edge left and
 // the button right in the frame of the state (1 normal, 2 pressed, 3
 // disabled, 4 hot or focused); a simple combo box keeps its own look.
-TEST_F(SkinCombo, EachStyleAndStateShowsItsFrame) {
-  Open(lComposed);
-  TComboBox* boxes[] = {AddCombo(TComboBoxStyle::csDropDown, 10, 10, 150),
-                        AddCombo(TComboBoxStyle::csDropDownList, 10, 50, 150),
-                        AddCombo(TComboBoxStyle::csSimple, 170, 10, 150, 80)};
-  Show();
+void SkinCombo::CheckComposedStates(TComboBox* const (&boxes)[3]) {
   ASSERT_EQ(Window->Data->FComboButton->FStyle, 2);
   const TUserAction actions[] = {aAway, aOver, aLeft, aPress, aFocus, aDisabled};
   const int frames[] = {1, 4, 1, 2, 4, 3};
@@ -214,89 +219,24 @@ TEST_F(SkinCombo, EachStyleAndStateShowsItsFrame) {
 
 // The button on the left: the edge's mirrored strip, its frames in the
 // right order.
-TEST_F(SkinCombo, AComposedBoxWithTheButtonOnTheLeft) {
-  Open(lComposed);
-  TComboBox* combo = AddCombo(TComboBoxStyle::csDropDownList, 10, 10, 150);
-  combo->Handle();
-  SetWindowLongA(combo->Handle(), GWL_EXSTYLE, GetWindowLongA(combo->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
-  Show();
-  const RECT rect = WindowRectOf(combo->Handle());
+void SkinCombo::CheckComposedLeft(TComboBox& combo) {
+  const RECT rect = WindowRectOf(combo.Handle());
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   for (const bool disabled : {false, true}) {
-    combo->SetEnabled(!disabled);
-    const TWindowShot shot(combo->Handle());
+    combo.SetEnabled(!disabled);
+    const TWindowShot shot(combo.Handle());
     const int frame = disabled ? 3 : 1;
     EXPECT_EQ(shot(3, 1), ComboColour(frame)) << disabled;
     EXPECT_EQ(shot(w - 1, h / 2), SunkColour(frame)) << disabled;
   }
-}
-
-// Without "SunkEdge": the button image stretched over the button's place,
-// the arrow glyph centred in it, on the right or (mirrored) on the left;
-// the thin style frames the box and puts the image in a strip inside.
-TEST_F(SkinCombo, ButtonStyleAndThinStyle) {
-  for (const TComboLook look : {lButton, lThin}) {
-    Open(look);
-    TComboBox* right = AddCombo(TComboBoxStyle::csDropDownList, 10, 10, 150);
-    TComboBox* left = AddCombo(TComboBoxStyle::csDropDownList, 10, 50, 150);
-    left->Handle();
-    SetWindowLongA(left->Handle(), GWL_EXSTYLE, GetWindowLongA(left->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
-    Show();
-    const TColor shadow = ColorToRGB(Window->Data->FColours[scButtonShadow]);
-    const int a = ArrowSize();
-    for (const TUserAction action : {aAway, aOver, aPress, aDisabled}) {
-      const int frame = action == aAway ? 1 : action == aOver ? 4 : action == aPress ? 2 : 3;
-      for (TComboBox* combo : {right, left}) {
-        const bool onLeft = combo == left;
-        const std::string what =
-            std::string(look == lThin ? "thin, " : "button, ") + (onLeft ? "left, " : "right, ") + Describe(action);
-        const HWND window = combo->Handle();
-        const RECT rect = WindowRectOf(window);
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        // Over the skinned button where it is drawn.
-        const POINT over = look == lThin ? POINT{onLeft ? 4 : w - 4, h / 2}
-                                         : POINT{onLeft ? a / 2 : w - 2 - a / 2, 3};
-        if (action != aAway) {
-          if (action == aDisabled) combo->SetEnabled(false);
-          HoverAt(window, over.x, over.y);
-          if (action == aPress) {
-            MouseButton(true);
-            PumpMessages(100);
-          }
-        }
-        const TWindowShot shot(window);
-        if (look == lButton) {
-          EXPECT_EQ(shot(onLeft ? 1 : w - 2, 2), ComboColour(frame)) << what;
-          const int glyphLeft = onLeft ? 2 : w - a - 2;
-          const int middle = glyphLeft + a / 2;
-          EXPECT_EQ(shot(middle, h / 2), ExtraColour(frame)) << what;
-        } else {
-          EXPECT_EQ(shot(0, h / 2), shadow) << what;
-          EXPECT_EQ(shot(w - 1, 2), shadow) << what;
-          EXPECT_EQ(shot(onLeft ? 3 : w - 4, h / 2), ComboColour(frame)) << what;
-        }
-        if (action == aPress) {
-          MouseButton(false);
-          PumpMessages(50);
-          SendMessageA(window, CB_SHOWDROPDOWN, FALSE, 0);
-        }
-        combo->SetEnabled(true);
-        Away();
-      }
-    }
-    TearDown();
-  }
+  combo.SetEnabled(true);
 }
 
 // A dropped list with more items than it shows gets the skinned bar drawn
 // into it; a simple combo box's list gets the overlays.
-TEST_F(SkinCombo, TheListsScrollBarsAreSkinned) {
-  Open(lComposed);
-  TComboBox* dropDown = AddCombo(TComboBoxStyle::csDropDown, 10, 10, 150, 24, 40);
-  TComboBox* simple = AddCombo(TComboBoxStyle::csSimple, 170, 10, 150, 120, 40);
-  Show();
-  TSkinComBox* dropWrapper = Wrapper(*dropDown);
-  TSkinComBox* simpleWrapper = Wrapper(*simple);
+void SkinCombo::CheckListBars(TComboBox& dropDown, TComboBox& simple) {
+  TSkinComBox* dropWrapper = Wrapper(dropDown);
+  TSkinComBox* simpleWrapper = Wrapper(simple);
   ASSERT_NE(dropWrapper, nullptr);
   ASSERT_NE(simpleWrapper, nullptr);
   ASSERT_NE(dropWrapper->FPopupScroll, nullptr);
@@ -315,23 +255,18 @@ TEST_F(SkinCombo, TheListsScrollBarsAreSkinned) {
     PumpMessages(60);
     return static_cast<TColor>(CaptureScreen(RECT{at.x, at.y, at.x + 1, at.y + 1}).At(at.x, at.y));
   };
-  SendMessageA(dropDown->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+  SendMessageA(dropDown.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
   PumpMessages(100);
   EXPECT_EQ(upArrow(dropWrapper->FListWnd), GlyphColour(9));
-  SendMessageA(dropDown->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  SendMessageA(dropDown.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
   EXPECT_EQ(upArrow(simpleWrapper->FListWnd), GlyphColour(9));
 }
 
-// Unskinning gives the edit its procedure back and frees the list's
-// wrappers.
-TEST_F(SkinCombo, UnskinRestoresTheEditAndFreesTheListWrappers) {
-  Open(lComposed);
-  TComboBox* combo = AddCombo(TComboBoxStyle::csDropDown, 10, 10, 150);
-  const HWND edit = GetTopWindow(combo->Handle());
-  ASSERT_NE(edit, nullptr);
-  const LONG_PTR own = GetWindowLongPtrA(edit, GWLP_WNDPROC);
-  Show();
-  TSkinComBox* wrapper = Wrapper(*combo);
+// Unskinning gives the edit its procedure back (own: the edit's procedure
+// before skinning) and frees the list's wrappers.
+void SkinCombo::CheckUnskin(TComboBox& combo, LONG_PTR own) {
+  const HWND edit = GetTopWindow(combo.Handle());
+  TSkinComBox* wrapper = Wrapper(combo);
   ASSERT_NE(wrapper, nullptr);
   EXPECT_EQ(wrapper->FEditWnd, edit);
   EXPECT_NE(GetWindowLongPtrA(edit, GWLP_WNDPROC), own);
@@ -341,32 +276,91 @@ TEST_F(SkinCombo, UnskinRestoresTheEditAndFreesTheListWrappers) {
   EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), own);
   EXPECT_EQ(wrapper->FPopupScroll, nullptr);
   EXPECT_NE(SendMessageA(list, SKM_QUERYSKINNED, 0, 0), 1);
-  // The form skinner frees the rest when skinning ends.
   delete wrapper;
+}
+
+TEST_F(SkinCombo, ComposedBoxes) {
+  Open(lComposed);
+  TComboBox* const boxes[] = {AddCombo(TComboBoxStyle::csDropDown, 10, 10, 150, 24, 40),
+                              AddCombo(TComboBoxStyle::csDropDownList, 10, 50, 150),
+                              AddCombo(TComboBoxStyle::csSimple, 170, 10, 150, 120, 40)};
+  TComboBox* left = AddCombo(TComboBoxStyle::csDropDownList, 10, 90, 150);
+  SetWindowLongA(left->Handle(), GWL_EXSTYLE, GetWindowLongA(left->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  const HWND edit = GetTopWindow(boxes[0]->Handle());
+  ASSERT_NE(edit, nullptr);
+  const LONG_PTR own = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+  Show();
+  CheckComposedStates(boxes);
+  CheckComposedLeft(*left);
+  CheckListBars(*boxes[0], *boxes[2]);
+  CheckUnskin(*boxes[0], own);
+}
+
+// Without "SunkEdge": the button image stretched over the button's place,
+// the arrow glyph centred in it, on the right or (mirrored) on the left;
+// the thin style frames the box and puts the image in a strip inside.
+void SkinCombo::CheckButtonLook(TComboLook look, TComboBox& right, TComboBox& left,
+                                std::initializer_list<TUserAction> actions) {
+  const TColor shadow = ColorToRGB(Window->Data->FColours[scButtonShadow]);
+  const int a = ArrowSize();
+  for (const TUserAction action : actions) {
+    const int frame = action == aAway ? 1 : action == aOver ? 4 : action == aPress ? 2 : 3;
+    for (TComboBox* combo : {&right, &left}) {
+      const bool onLeft = combo == &left;
+      const std::string what =
+          std::string(look == lThin ? "thin, " : "button, ") + (onLeft ? "left, " : "right, ") + Describe(action);
+      const HWND window = combo->Handle();
+      const RECT rect = WindowRectOf(window);
+      const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+      // Over the skinned button where it is drawn.
+      const POINT over = look == lThin ? POINT{onLeft ? 4 : w - 4, h / 2} : POINT{onLeft ? a / 2 : w - 2 - a / 2, 3};
+      if (action != aAway) {
+        if (action == aDisabled) combo->SetEnabled(false);
+        HoverAt(window, over.x, over.y);
+        if (action == aPress) {
+          MouseButton(true);
+          PumpMessages(100);
+        }
+      }
+      const TWindowShot shot(window);
+      if (look == lButton) {
+        EXPECT_EQ(shot(onLeft ? 1 : w - 2, 2), ComboColour(frame)) << what;
+        const int middle = (onLeft ? 2 : w - a - 2) + a / 2;
+        EXPECT_EQ(shot(middle, h / 2), ExtraColour(frame)) << what;
+      } else {
+        EXPECT_EQ(shot(0, h / 2), shadow) << what;
+        EXPECT_EQ(shot(w - 1, 2), shadow) << what;
+        EXPECT_EQ(shot(onLeft ? 3 : w - 4, h / 2), ComboColour(frame)) << what;
+      }
+      if (action == aPress) {
+        MouseButton(false);
+        PumpMessages(50);
+        SendMessageA(window, CB_SHOWDROPDOWN, FALSE, 0);
+      }
+      combo->SetEnabled(true);
+      Away();
+    }
+  }
 }
 
 // Marked as an extended combo box: the "ComboxArrow" image on the button's
 // place (here the combo button's strip with its magenta turned into the
 // button face).
-TEST_F(SkinCombo, AnExtendedComboBoxShowsTheArrowImage) {
-  Open(lButton);
-  TComboBox* combo = AddCombo(TComboBoxStyle::csDropDownList, 10, 10, 150);
-  combo->SetTag(Window->Data->DisableTag());
-  Show();
+void SkinCombo::CheckExtended(TComboBox& combo) {
   TWrapperChoice choice{TWrapperKind::ComBox};
   choice.Marks = wmExtendedCombo;
-  TSkinControl* wrapper = CreateWrapper(choice, combo);
+  TSkinControl* wrapper = CreateWrapper(choice, &combo);
   ASSERT_NE(dynamic_cast<TSkinComBox*>(wrapper), nullptr);
   EXPECT_TRUE(static_cast<TSkinComBox*>(wrapper)->FExtended);
   wrapper->InitControl(Window->Skin(), Window->Data, false, &Window->Skin()->FCanvas);
-  const POINT button = ButtonMiddle(combo->Handle());
+  const POINT button = ButtonMiddle(combo.Handle());
   {
-    const TWindowShot shot(combo->Handle());
+    const TWindowShot shot(combo.Handle());
     EXPECT_EQ(shot(button.x, button.y), ComboColour(1));
   }
-  HoverAt(combo->Handle(), button.x, button.y);
+  HoverAt(combo.Handle(), button.x, button.y);
   {
-    const TWindowShot shot(combo->Handle());
+    const TWindowShot shot(combo.Handle());
     EXPECT_EQ(shot(button.x, button.y), ComboColour(4));
   }
   Away();
@@ -376,16 +370,11 @@ TEST_F(SkinCombo, AnExtendedComboBoxShowsTheArrowImage) {
 // A date picker: the two-colour frame, the arrow button over its own
 // (frame 1, frame 4 with the mouse over it), a click on it opens the
 // calendar; without a border no frame, but still the arrow button.
-TEST_F(SkinCombo, ADatePickerGetsItsFrameAndArrowButton) {
-  Open(lButton);
-  auto* picker = new TDateTimePicker(Window->Form.get());
-  picker->SetParent(Window->Form.get());
-  picker->SetBounds(10, 10, 160, 24);
-  Show();
-  auto* wrapper = WrapperOf<TSkinDateTime>(*Window->Skin(), picker->Handle());
+void SkinCombo::CheckDatePicker(TDateTimePicker& picker) {
+  auto* wrapper = WrapperOf<TSkinDateTime>(*Window->Skin(), picker.Handle());
   ASSERT_NE(wrapper, nullptr);
   ASSERT_NE(wrapper->FArrowButton, nullptr);
-  const HWND window = picker->Handle();
+  const HWND window = picker.Handle();
   EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_CLIPCHILDREN);
   const RECT rect = WindowRectOf(window);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top, a = ArrowSize();
@@ -422,6 +411,31 @@ TEST_F(SkinCombo, ADatePickerGetsItsFrameAndArrowButton) {
   EXPECT_EQ(shot(w - 4 - a / 2, h / 2), ComboColour(1));
 }
 
+TEST_F(SkinCombo, ButtonStyleExtendedBoxAndDatePicker) {
+  Open(lButton);
+  TComboBox* right = AddCombo(TComboBoxStyle::csDropDownList, 10, 10, 150);
+  TComboBox* left = AddCombo(TComboBoxStyle::csDropDownList, 10, 50, 150);
+  SetWindowLongA(left->Handle(), GWL_EXSTYLE, GetWindowLongA(left->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  TComboBox* extended = AddCombo(TComboBoxStyle::csDropDownList, 170, 10, 150);
+  extended->SetTag(99);
+  auto* picker = new TDateTimePicker(Window->Form.get());
+  picker->SetParent(Window->Form.get());
+  picker->SetBounds(10, 90, 160, 24);
+  Show();
+  CheckButtonLook(lButton, *right, *left, {aAway, aOver, aPress, aDisabled});
+  CheckExtended(*extended);
+  CheckDatePicker(*picker);
+}
+
+TEST_F(SkinCombo, ThinStyle) {
+  Open(lThin);
+  TComboBox* right = AddCombo(TComboBoxStyle::csDropDownList, 10, 10, 150);
+  TComboBox* left = AddCombo(TComboBoxStyle::csDropDownList, 10, 50, 150);
+  SetWindowLongA(left->Handle(), GWL_EXSTYLE, GetWindowLongA(left->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  Show();
+  CheckButtonLook(lThin, *right, *left, {aAway, aOver, aDisabled});
+}
+
 TEST_F(SkinCombo, NothingLeaks) {
   Open(lComposed);
   Show();
@@ -453,7 +467,7 @@ TEST_F(SkinCombo, NothingLeaks) {
   for (int i = 0; i < 3; ++i) round();
   PumpMessages(20);
   const int before = LiveGdiObjects();
-  for (int i = 0; i < 40; ++i) round();
+  for (int i = 0; i < 15; ++i) round();
   PumpMessages(20);
   EXPECT_EQ(LiveGdiObjects(), before);
 }
