@@ -166,6 +166,7 @@ class SkinCombo : public ::testing::Test {
   void CheckComposedLeft(TComboBox& combo);
   void CheckListBars(TComboBox& dropDown, TComboBox& simple);
   void CheckUnskin(TComboBox& combo, LONG_PTR own);
+  void CheckBareWindow();
   void CheckButtonLook(TComboLook look, TComboBox& right, TComboBox& left,
                        std::initializer_list<TUserAction> actions);
   void CheckExtended(TComboBox& combo);
@@ -279,6 +280,27 @@ void SkinCombo::CheckUnskin(TComboBox& combo, LONG_PTR own) {
   delete wrapper;
 }
 
+// A bare combo box window (a dialog's) is drawn the same; its list keeps
+// the system's bars.
+void SkinCombo::CheckBareWindow() {
+  const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, 170, 150,
+                                     150, 200, Window->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(combo, nullptr);
+  TSkinControl* made = CreateWrapper(TWrapperChoice{TWrapperKind::ComBox}, Window->Skin());
+  auto* wrapper = dynamic_cast<TSkinComBox*>(made);
+  ASSERT_NE(wrapper, nullptr);
+  wrapper->InitHandle(combo, Window->Data, Window->Skin(), &Window->Skin()->FCanvas);
+  EXPECT_EQ(SendMessageA(combo, SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(wrapper->FPopupScroll, nullptr);
+  EXPECT_NE(wrapper->FEditWnd, nullptr);
+  const RECT rect = WindowRectOf(combo);
+  const TWindowShot shot(combo);
+  EXPECT_EQ(shot(1, (rect.bottom - rect.top) / 2), SunkColour(1));
+  EXPECT_EQ(shot(rect.right - rect.left - ArrowSize(), 1), ComboColour(1));
+  delete wrapper;
+  DestroyWindow(combo);
+}
+
 TEST_F(SkinCombo, ComposedBoxes) {
   Open(lComposed);
   TComboBox* const boxes[] = {AddCombo(TComboBoxStyle::csDropDown, 10, 10, 150, 24, 40),
@@ -294,6 +316,7 @@ TEST_F(SkinCombo, ComposedBoxes) {
   CheckComposedLeft(*left);
   CheckListBars(*boxes[0], *boxes[2]);
   CheckUnskin(*boxes[0], own);
+  CheckBareWindow();
 }
 
 // Without "SunkEdge": the button image stretched over the button's place,
