@@ -110,6 +110,11 @@ void TSkinDateTime::DrawControl(HDC dc, const RECT& rect) {
   PutRings(dc, rect, {shadow.Get(), WhiteBrush()});
 }
 
+void TSkinDateTime::SkinChange() {
+  TSkinControl::SkinChange();
+  if (FArrowButton) FArrowButton->Invalidate();
+}
+
 void TSkinDateTime::Notification(TComponent* component, TOperation operation) {
   TSkinControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FArrowButton) FArrowButton = nullptr;

@@ -48,6 +48,8 @@ class TSkinDateTime : public TSkinControl {
   void InitControl(TWinSkinForm* form, TSkinData* skinData, bool setColor, TCanvas* canvas) override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
+  // The arrow button too shows the new skin.
+  void SkinChange() override;
   void Notification(TComponent* component, TOperation operation) override;
 
   // Owned by this wrapper; null until attached.

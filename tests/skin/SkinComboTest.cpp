@@ -38,6 +38,8 @@ TColor ComboColour(int frame) { return RGB(250, 40 * frame, 10); }
 TColor SunkColour(int frame) { return RGB(10, 40 * frame, 250); }
 TColor ExtraColour(int frame) { return RGB(120, 250, 30 * frame); }
 TColor GlyphColour(int frame) { return RGB(10 * frame, 40, 90); }
+// The arrow image after the skin changes.
+constexpr TColor kNewArrow = RGB(0, 255, 0);
 
 constexpr int kButtonWidth = 16, kButtonHeight = 20, kExtra = 6, kEdge = 8;
 
@@ -426,12 +428,22 @@ void SkinCombo::CheckDatePicker(TDateTimePicker& picker) {
     EXPECT_EQ(shot(arrow.x, arrow.y), ComboColour(1));
   }
 
+  // A new skin reaches the arrow button.
+  TBitmap& arrows = Window->Data->FComboxArrow->FBitmap;
+  arrows.Canvas().SetBrushColor(kNewArrow);
+  arrows.Canvas().FillRect(RECT{0, 0, arrows.Width(), arrows.Height()});
+  wrapper->SkinChange();
+  {
+    const TWindowShot shot(window);
+    EXPECT_EQ(shot(arrow.x, arrow.y), kNewArrow);
+  }
+
   SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   const TWindowShot shot(window);
   EXPECT_NE(shot(0, h / 2), shadow);
-  EXPECT_EQ(shot(w - 4 - a / 2, h / 2), ComboColour(1));
+  EXPECT_EQ(shot(w - 4 - a / 2, h / 2), kNewArrow);
 }
 
 TEST_F(SkinCombo, ButtonStyleExtendedBoxAndDatePicker) {
