@@ -64,6 +64,7 @@ TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner) {
     case TWrapperKind::Tab31: return new TSkinTab31(owner);
     case TWrapperKind::TabBtn: return new TSkinTabBtn(owner);
     case TWrapperKind::AdvPage: return new TSkinAdvPage(owner);
-    default: return nullptr;
+    case TWrapperKind::None: break;
   }
+  return nullptr;
 }
