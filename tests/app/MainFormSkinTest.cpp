@@ -108,9 +108,9 @@ class MainFormSkin : public ::testing::Test {
     for (int y = 0; y < kHeight; y += 3) {
       for (int x : {0, 3, 6}) {
         const COLORREF left = BorderPixel(*borders[sbLeft], frame, y, x, kHeight);
-        if (left != clFuchsia) ASSERT_EQ(at(x, y), left) << "left " << x << "," << y;
+        if (left != clFuchsia) { ASSERT_EQ(at(x, y), left) << "left " << x << "," << y; }
         const COLORREF right = BorderPixel(*borders[sbRight], frame, y, x, kHeight);
-        if (right != clFuchsia) ASSERT_EQ(at(kWidth - kSide + x, y), right) << "right " << x << "," << y;
+        if (right != clFuchsia) { ASSERT_EQ(at(kWidth - kSide + x, y), right) << "right " << x << "," << y; }
       }
     }
     const auto covered = [&skin](int x, int y) {
@@ -121,8 +121,9 @@ class MainFormSkin : public ::testing::Test {
     };
     for (int x = kSide; x < kWidth - kSide; x += 2) {
       for (int y = 0; y < kTitle; y += 3) {
-        if (!covered(x, y))
+        if (!covered(x, y)) {
           ASSERT_EQ(at(x, y), BorderPixel(*borders[sbTop], frame, x - kSide, y, kWidth - 2 * kSide)) << x << "," << y;
+        }
       }
       for (int y = 0; y < kBottom; ++y)
         ASSERT_EQ(at(x, kHeight - kBottom + y), BorderPixel(*borders[sbBottom], frame, x - kSide, y, kWidth - 2 * kSide))
@@ -135,8 +136,9 @@ class MainFormSkin : public ::testing::Test {
       for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x) {
           const auto source = static_cast<COLORREF>(bitmap.Canvas().Pixel((buttonFrame - 1) * 20 + x, y));
-          if (source != clFuchsia)
+          if (source != clFuchsia) {
             ASSERT_EQ(at(button.FBounds.left + x, button.FBounds.top + y), source) << action << " " << x << "," << y;
+          }
         }
     }
     // The backdrop's fixed accent part, and text in the title text colour.
@@ -144,7 +146,7 @@ class MainFormSkin : public ::testing::Test {
     for (int y = 0; y < kTitle; ++y)
       for (int x = 0; x < Data().FTitle.FTextBackLeft; ++x) {
         const auto source = static_cast<COLORREF>(back.Canvas().Pixel(x, (frame - 1) * kTitle + y));
-        if (source != clFuchsia) ASSERT_EQ(at(skin.FCaptionBackRect.left + x, y), source) << x << "," << y;
+        if (source != clFuchsia) { ASSERT_EQ(at(skin.FCaptionBackRect.left + x, y), source) << x << "," << y; }
       }
     const auto ink = static_cast<COLORREF>(Data().FColours[active ? scTitleTextActive : scTitleTextNoActive]);
     bool inked = false;
@@ -191,8 +193,8 @@ TEST_F(MainFormSkin, IsSkinnedAtItsFirstActivation) {
     });
     ASSERT_NE(found, skin.FTitleButtons.end()) << e.action;
     EXPECT_EQ((*found)->FVisible, e.visible) << e.action;
-    if (e.action != 3) EXPECT_EQ((*found)->FEnabled, e.enabled) << e.action;
-    if (e.visible) EXPECT_TRUE(EqualRect(&(*found)->FBounds, &e.bounds)) << e.action;
+    if (e.action != 3) { EXPECT_EQ((*found)->FEnabled, e.enabled) << e.action; }
+    if (e.visible) { EXPECT_TRUE(EqualRect(&(*found)->FBounds, &e.bounds)) << e.action; }
   }
   // Before the attach finished the frame was not painted: WM_NCPAINT was
   // answered 0 ahead of SKM_ATTACH.
