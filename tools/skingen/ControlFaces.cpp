@@ -23,18 +23,18 @@ struct TGlyphLook {
 // Built while drawing, from the palette in use.
 std::array<TGlyphLook, 4> OffLooks() {
   return {{
-    {{kBorder, kWhite, kWhite}, kText},
-    {{kAccent, kAccentWash, kAccentWash}, kText},
-    {{kAccentDark, kFacePressed, kFacePressed}, kText},
-    {{kBorderSoft, kFace, kFace}, kTextDisabled},
+      {{kBorder, kWhite, kWhite}, kText},
+      {{kAccent, kAccentWash, kAccentWash}, kText},
+      {{kAccentDark, kFacePressed, kFacePressed}, kText},
+      {{kBorderSoft, kFace, kFace}, kTextDisabled},
   }};
 }
 std::array<TGlyphLook, 4> OnLooks() {
   return {{
-    {{kAccentDark, kAccent, kAccent}, kWhite},
-    {{kAccent, kAccentLight, kAccentLight}, kWhite},
-    {{kAccentDark, kAccentDark, kAccentDark}, kWhite},
-    {{kBorderSoft, kBorderSoft, kBorderSoft}, kWhite},
+      {{kAccentDark, kAccent, kAccent}, kWhite},
+      {{kAccent, kAccentLight, kAccentLight}, kWhite},
+      {{kAccentDark, kAccentDark, kAccentDark}, kWhite},
+      {{kBorderSoft, kBorderSoft, kBorderSoft}, kWhite},
   }};
 }
 

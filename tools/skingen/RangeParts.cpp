@@ -13,11 +13,11 @@ namespace {
 // Built while drawing, from the palette in use.
 TBoxStyle ThumbLook(int frame) {
   const TBoxStyle looks[5] = {
-    {kBorderSoft, kFaceLight, kFace},
-    {kAccentDark, kAccentLight, kAccent},
-    {kAccent, kAccentSoft, kAccentLight},
-    {kAccentDark, kAccent, kAccentDark},
-    {kAccentDark, kAccentLight, kAccent},
+      {kBorderSoft, kFaceLight, kFace},
+      {kAccentDark, kAccentLight, kAccent},
+      {kAccent, kAccentSoft, kAccentLight},
+      {kAccentDark, kAccent, kAccentDark},
+      {kAccentDark, kAccentLight, kAccent},
   };
   return looks[frame];
 }
@@ -73,10 +73,10 @@ TPixmap DrawThumb(bool pointed, TDirection facing) {
 // Built while drawing, from the palette in use.
 TBoxStyle SpinLook(int state) {
   const TBoxStyle looks[4] = {
-    {kBorder, kWhite, kFace},
-    {kBorderStrong, kFacePressed, kFacePressed},
-    {kBorderSoft, kFaceLight, kFaceLight},
-    {kAccentLight, kWhite, kAccentWash},
+      {kBorder, kWhite, kFace},
+      {kBorderStrong, kFacePressed, kFacePressed},
+      {kBorderSoft, kFaceLight, kFaceLight},
+      {kAccentLight, kWhite, kAccentWash},
   };
   return looks[state];
 }
