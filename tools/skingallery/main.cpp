@@ -52,7 +52,8 @@ void SaveWindow(HWND window, const std::string& path) {
 }
 
 // Brings the window to the front, waits for the skin to settle (a skin
-// switch runs 250 ms after it was asked for), saves the window and ends.
+// switch runs 250 ms after it was asked for), repaints the window whole,
+// saves it and ends.
 class TScreenshot {
  public:
   explicit TScreenshot(std::string path) : FPath(std::move(path)) {
@@ -63,15 +64,19 @@ class TScreenshot {
 
  private:
   void Step(TObject*) {
-    if (FStep++ == 0) {
-      SetForegroundWindow(GalleryForm->Handle());
-      return;
+    switch (FStep++) {
+      case 0: SetForegroundWindow(GalleryForm->Handle()); return;
+      // Paints that a control asks for while it is repainted run before the
+      // next tick.
+      case 1:
+        RedrawWindow(GalleryForm->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return;
+      default:
+        FTimer.SetEnabled(false);
+        SaveWindow(GalleryForm->Handle(), FPath);
+        PostMessageA(GalleryForm->Handle(), WM_CLOSE, 0, 0);
     }
-    FTimer.SetEnabled(false);
-    RedrawWindow(GalleryForm->Handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    SaveWindow(GalleryForm->Handle(), FPath);
-    PostMessageA(GalleryForm->Handle(), WM_CLOSE, 0, 0);
   }
 
   std::string FPath;
