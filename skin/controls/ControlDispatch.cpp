@@ -53,9 +53,11 @@ bool TWinSkinForm::IsSkinned(TControl& control) const {
 }
 
 void TWinSkinForm::FreeControls(bool unskin) {
-  // Each wrapper leaves the list as it goes.
-  const std::vector<TSkinControl*> wrappers = std::exchange(FControls, {});
-  for (TSkinControl* wrapper : wrappers) {
+  // One at a time from the list as it is now: a wrapper that frees the
+  // wrappers it made (a combo box's list bars) takes them off the list.
+  while (!FControls.empty()) {
+    TSkinControl* wrapper = FControls.front();
+    FControls.erase(FControls.begin());
     if (unskin && wrapper->FState != kWrapperDestroyed) wrapper->Unskin();
     delete wrapper;
   }

@@ -3,6 +3,8 @@
 // transfer. The drawing uses the target rectangle's own coordinates.
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "ui/Gdi.h"
 
 class TOffscreenFace {
@@ -38,3 +40,19 @@ class TOffscreenFace {
   TMemoryDC FDC;
   TSelectObject FSelect;
 };
+
+// One-pixel rings with the brushes given, from the rectangle's edge
+// inwards, composed off the screen and put on dc around what lies inside
+// them.
+inline void PutRings(HDC dc, const RECT& rect, std::initializer_list<HBRUSH> brushes) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  TOffscreenFace face(dc, rect);
+  RECT ring = rect;
+  for (const HBRUSH brush : brushes) {
+    FrameRect(face.DC(), &ring, brush);
+    InflateRect(&ring, -1, -1);
+  }
+  face.CopyTo(dc, ring);
+}
+
+inline HBRUSH WhiteBrush() { return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)); }

@@ -16,6 +16,7 @@
 // by name here (SkinControl.cpp); the drawing operations the wrapper classes
 // share in SkinControlDraw.cpp.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <string_view>
@@ -29,7 +30,6 @@
 class TBitmap;
 class TControl;
 class TDataSkinObject;
-class TImageList;
 class TSkinData;
 class TWinSkinForm;
 
@@ -116,9 +116,10 @@ class TSkinControl : public TComponent {
   // The text with an image of the list before it (none for index -1 or an
   // image not narrower than rect): 3 pixels from the left (align 0),
   // centred (1) or 2 from the right (2), never nearer than 1 to the left
-  // edge, vertically centred; grey when the control is disabled.
+  // edge, vertically centred; grey when the control is disabled. images is
+  // the window's own list (a system image list handle), or null.
   void DrawCaptionImage(TCanvas& canvas, const RECT& rect, int align, const std::wstring& text, int imageIndex,
-                        const TImageList* images) const;
+                        HIMAGELIST images) const;
   // flags plus DT_RTLREADING when the control (or FPaintControl) reads
   // right to left.
   UINT TextFlagsFor(UINT flags) const;

@@ -8,7 +8,6 @@
 #include "skin/window/SkinDraw.h"
 #include "ui/Control.h"
 #include "ui/Gdi.h"
-#include "ui/ImageList.h"
 #include "ui/TypInfo.h"
 #include "ui/WinControl.h"
 
@@ -159,13 +158,15 @@ void TSkinControl::DrawCaption(TCanvas& canvas, const RECT& rect, UINT align, bo
 }
 
 void TSkinControl::DrawCaptionImage(TCanvas& canvas, const RECT& rect, int align, const std::wstring& text,
-                                    int imageIndex, const TImageList* images) const {
+                                    int imageIndex, HIMAGELIST images) const {
   const HDC dc = canvas.Handle();
   const TSaveDC saved(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   SetBkMode(dc, TRANSPARENT);
-  const bool image = images && imageIndex != -1 && images->Width() < WidthOf(rect);
-  const int imageWidth = image ? images->Width() + kImageGap : 0;
+  int iconWidth = 0, iconHeight = 0;
+  if (images) ImageList_GetIconSize(images, &iconWidth, &iconHeight);
+  const bool image = images && imageIndex != -1 && iconWidth < WidthOf(rect);
+  const int imageWidth = image ? iconWidth + kImageGap : 0;
   RECT measured = rect;
   DrawSkinText(dc, text, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOCLIP);
   const int width = imageWidth + WidthOf(measured);
@@ -175,7 +176,8 @@ void TSkinControl::DrawCaptionImage(TCanvas& canvas, const RECT& rect, int align
   else if (align == 2)
     left = rect.right - 2 - width;
   left = std::max(left, rect.left + 1);
-  if (image) images->Draw(dc, left, rect.top + (HeightOf(rect) - images->Height()) / 2, imageIndex);
+  if (image)
+    ImageList_Draw(images, imageIndex, dc, left, rect.top + (HeightOf(rect) - iconHeight) / 2, ILD_TRANSPARENT);
   const int top = rect.top + (HeightOf(rect) - HeightOf(measured)) / 2;
   RECT place{left + imageWidth, top, left + width, top + HeightOf(measured)};
   if (FControl && !FControl->Enabled()) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));

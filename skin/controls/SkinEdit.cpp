@@ -1,6 +1,5 @@
 #include "skin/controls/SkinEdit.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "skin/controls/OffscreenFace.h"
@@ -19,22 +18,6 @@ namespace {
 
 int WidthOf(const RECT& r) { return r.right - r.left; }
 int HeightOf(const RECT& r) { return r.bottom - r.top; }
-
-// One-pixel rings with the brushes given, from the rectangle's edge
-// inwards, composed off the screen and put on dc around what lies inside
-// them.
-void PutRings(HDC dc, const RECT& rect, std::initializer_list<HBRUSH> brushes) {
-  if (WidthOf(rect) <= 0 || HeightOf(rect) <= 0) return;
-  TOffscreenFace face(dc, rect);
-  RECT ring = rect;
-  for (const HBRUSH brush : brushes) {
-    FrameRect(face.DC(), &ring, brush);
-    InflateRect(&ring, -1, -1);
-  }
-  face.CopyTo(dc, ring);
-}
-
-HBRUSH White() { return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)); }
 
 bool IsSpinClass(const std::string& name) {
   return name == "msctls_updown32" || name.find("spin") != std::string::npos ||
@@ -77,7 +60,7 @@ void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
   // No border: nothing to cover.
   if (WidthOf(client) == WidthOf(rect) || HeightOf(client) == HeightOf(rect)) return;
   const TBrushHandle shadow(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(ShadowColor()))));
-  PutRings(dc, rect, {shadow.Get(), White(), White()});
+  PutRings(dc, rect, {shadow.Get(), WhiteBrush(), WhiteBrush()});
 }
 
 void TSkinEdit::PrintFrame(HDC dc) {

@@ -5,6 +5,8 @@
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinEdit.h"
@@ -13,6 +15,7 @@
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinUpDown.h"
@@ -47,6 +50,8 @@ TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner) {
     case TWrapperKind::RadioButton: return new TSkinRadioButton(owner);
     case TWrapperKind::ObjImage: return new TSkinObjImage(owner, choice.Variant);
     case TWrapperKind::MediaPlayer: return new TSkinMP(owner);
+    case TWrapperKind::ComBox: return new TSkinComBox(owner, (choice.Marks & wmExtendedCombo) != 0);
+    case TWrapperKind::DateTime: return new TSkinDateTime(owner);
     case TWrapperKind::Scrollbar: return new TSkinScrollbar(owner);
     case TWrapperKind::ScControl: return new TSkinScControl(owner);
     case TWrapperKind::ListView: return new TSkinListView(owner);
@@ -55,6 +60,11 @@ TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner) {
     case TWrapperKind::TrackBar: return new TSkinTrackBar(owner);
     case TWrapperKind::Header: return new TSkinHeader(owner);
     case TWrapperKind::StatusBar: return new TSkinStatusBar(owner);
-    default: return nullptr;
+    case TWrapperKind::Tab: return new TSkinTab(owner);
+    case TWrapperKind::Tab31: return new TSkinTab31(owner);
+    case TWrapperKind::TabBtn: return new TSkinTabBtn(owner);
+    case TWrapperKind::AdvPage: return new TSkinAdvPage(owner);
+    case TWrapperKind::None: break;
   }
+  return nullptr;
 }

@@ -1,9 +1,7 @@
 #pragma once
 // The catalogue of control wrappers: the kinds the dispatch chooses among,
 // what it sets on a wrapper before attaching it, and the one function that
-// makes the wrapper of a kind. A wrapper class joins by adding its case to
-// CreateWrapper; until then its kind makes nothing and the control keeps
-// the system's drawing.
+// makes the wrapper of a kind (a case of CreateWrapper per wrapper class).
 #include <cstdint>
 #include <string_view>
 
@@ -68,6 +66,6 @@ struct TWrapperChoice {
 };
 
 // Makes the wrapper of the chosen kind, owned by owner and not attached
-// yet; null for a kind whose wrapper class is not built.
+// yet; null for None.
 TSkinControl* CreateWrapper(const TWrapperChoice& choice, TComponent* owner);
 using TWrapperFactory = TSkinControl* (*)(const TWrapperChoice& choice, TComponent* owner);

@@ -10,11 +10,13 @@ class TOptionalUser32 {
  public:
   using TGetScrollBarInfo = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
   using TTrackMouseEvent = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+  using TGetComboBoxInfo = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
 
   TOptionalUser32() : FLibrary(LoadLibraryA("user32.dll")) {
     if (!FLibrary) return;
     GetScrollBarInfo = Lookup<TGetScrollBarInfo>("GetScrollBarInfo");
     TrackMouseEvent = Lookup<TTrackMouseEvent>("TrackMouseEvent");
+    GetComboBoxInfo = Lookup<TGetComboBoxInfo>("GetComboBoxInfo");
   }
   TOptionalUser32(const TOptionalUser32&) = delete;
   TOptionalUser32& operator=(const TOptionalUser32&) = delete;
@@ -24,6 +26,7 @@ class TOptionalUser32 {
 
   TGetScrollBarInfo GetScrollBarInfo = nullptr;
   TTrackMouseEvent TrackMouseEvent = nullptr;
+  TGetComboBoxInfo GetComboBoxInfo = nullptr;
 
  private:
   template <class F>
@@ -102,6 +105,12 @@ bool SkinHasScrollBarInfo() { return User32.GetScrollBarInfo != nullptr; }
 
 bool SkinGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info) {
   return User32.GetScrollBarInfo && User32.GetScrollBarInfo(window, object, &info) != FALSE;
+}
+
+bool SkinGetComboBoxInfo(HWND window, COMBOBOXINFO& info) {
+  info = COMBOBOXINFO{};
+  info.cbSize = sizeof info;
+  return User32.GetComboBoxInfo && User32.GetComboBoxInfo(window, &info) != FALSE;
 }
 
 void SkinTrackMouseLeave(HWND window) {

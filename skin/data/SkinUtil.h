@@ -25,6 +25,9 @@ int DrawSkinText(HDC dc, const std::wstring& text, RECT& rect, UINT format);
 bool SkinHasScrollBarInfo();
 // GetScrollBarInfo when the system has it, else false.
 bool SkinGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info);
+// GetComboBoxInfo when the system has it (the structure's size set here),
+// else false.
+bool SkinGetComboBoxInfo(HWND window, COMBOBOXINFO& info);
 // Asks for a WM_MOUSELEAVE for the window when the system has
 // TrackMouseEvent; otherwise nothing, so callers must not depend on it.
 void SkinTrackMouseLeave(HWND window);

@@ -16,6 +16,10 @@ constexpr UINT SKM_REPAINTFRAME = 0x3502;
 constexpr UINT SKM_ATTACH = 0x3503;
 // wParam > 0 switches a wrapped control's skin drawing on, else off.
 constexpr UINT SKM_SKINSWITCH = 0x3506;
+// Sent to a form's window when a close box on a tab of a page control on
+// it is clicked: wParam the tab control's window, lParam the tab's index.
+// An answer of 0 lets the page be freed.
+constexpr UINT SKM_CLOSETAB = 0x3507;
 // Posted to the window itself with the Action of a custom title button
 // that was clicked.
 constexpr UINT SKM_TITLEBUTTON = 0x3514;

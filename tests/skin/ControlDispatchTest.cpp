@@ -17,6 +17,7 @@
 #include "ui/Memo.h"
 #include "ui/Panel.h"
 #include "ui/StrUtils.h"
+#include "ui/TabSet.h"
 #include "ui/TypInfo.h"
 
 namespace {
@@ -34,7 +35,6 @@ constexpr TSkinControlTypes Without(TSkinControlType type) { return kAll & ~SetB
   };                                   \
   QV_CLASS_INFO(Name, {})
 
-QV_NAMED_CONTROL(TTabSet, TWinControl);
 QV_NAMED_CONTROL(TTabbedNotebook, TWinControl);
 QV_NAMED_CONTROL(TMVCPanel, TWinControl);
 QV_NAMED_CONTROL(TSpinButton, TWinControl);

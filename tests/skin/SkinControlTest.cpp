@@ -448,7 +448,7 @@ TEST(SkinControlDrawing, CaptionImagesArePlacedByAlignment) {
   };
   for (const Case& c : cases) {
     auto bitmap = Blank(140, 60);
-    wrapper.DrawCaptionImage(bitmap->Canvas(), c.rect, c.align, L"", c.index, &images);
+    wrapper.DrawCaptionImage(bitmap->Canvas(), c.rect, c.align, L"", c.index, images.Handle());
     const RECT ink = InkBounds(*bitmap);
     if (c.imageLeft < 0) {
       EXPECT_TRUE(IsRectEmpty(&ink)) << Str(c.rect) << " " << c.align;

@@ -11,6 +11,7 @@
 #include "ui/PageControl.h"
 #include "ui/ProgressBar.h"
 #include "ui/StatusBar.h"
+#include "ui/TabSet.h"
 #include "ui/ToolBar.h"
 #include "ui/TrackBar.h"
 #include "ui/TreeView.h"
@@ -140,6 +141,41 @@ TEST(PageControl, AClickOnATabShowsItsPage) {
   EXPECT_TRUE(SetPropFromText(pages, "ActivePageIndex", "0"));
   EXPECT_EQ(pages->TabIndex(), 0);
   EXPECT_TRUE(IsWindowVisible(sheets[0]->Handle()));
+}
+
+// A tab set draws its own tabs: the chosen one in the control's colour, the
+// others in the window colour; a click on a tab chooses it.
+TEST(TabSet, AClickOnATabChoosesIt) {
+  auto host = NewHostForm();
+  TEvents changes;
+  auto* tabSet = Place<TTabSet>(*host, RECT{10, 10, 310, 34});
+  tabSet->OnChange = changes.Event();
+  for (const char* text : {"第一", "第二", "第三"}) tabSet->Tabs()->Add(text);
+  tabSet->SetTabIndex(0);
+  EXPECT_EQ(ClassOfWindow(tabSet->Handle()), "TTabSet");
+  PumpFor(50);
+  const auto face = [tabSet](int index) {
+    const RECT tab = tabSet->TabRect(index);
+    return ScreenPixel(tabSet->Handle(), POINT{tab.left + 2, tab.bottom - 3});
+  };
+  EXPECT_EQ(face(0), static_cast<COLORREF>(ColorToRGB(tabSet->Color())));
+  EXPECT_EQ(face(2), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(tabSet->TabAt(Middle(tabSet->TabRect(1))), 1);
+  EXPECT_EQ(tabSet->TabAt(POINT{300, 5}), -1);
+
+  ClickClient(tabSet->Handle(), Middle(tabSet->TabRect(2)));
+  EXPECT_EQ(tabSet->TabIndex(), 2);
+  EXPECT_EQ(changes.Count, 1);
+  PumpFor(50);
+  EXPECT_EQ(face(2), static_cast<COLORREF>(ColorToRGB(tabSet->Color())));
+  EXPECT_EQ(face(0), GetSysColor(COLOR_WINDOW));
+  // The chosen tab is kept when one before it goes, and none is chosen
+  // when it goes itself.
+  tabSet->Tabs()->Delete(0);
+  EXPECT_EQ(tabSet->TabIndex(), 1);
+  tabSet->Tabs()->Delete(1);
+  EXPECT_EQ(tabSet->TabIndex(), -1);
+  EXPECT_EQ(FindIntProp(tabSet, "TabIndex"), -1);
 }
 
 TEST(HeaderControl, ShowsItsSectionsAndTellsOfAClickOnOne) {
