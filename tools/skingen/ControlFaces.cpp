@@ -4,6 +4,8 @@
 // Five-frame strips of this skin follow the push button's order:
 // 1 normal, 2 pressed (or selected), 3 disabled, 4 hot (or focused),
 // 5 the element's own extra state.
+#include <array>
+
 #include "tools/skingen/Paint.h"
 #include "tools/skingen/Palette.h"
 #include "tools/skingen/SkinElements.h"
@@ -18,18 +20,23 @@ struct TGlyphLook {
   TBoxStyle Box;
   TRgb Ink;
 };
-constexpr TGlyphLook kOffLooks[4] = {
-    {{kBorder, kWhite, kWhite}, kText},
-    {{kAccent, kAccentWash, kAccentWash}, kText},
-    {{kAccentDark, kFacePressed, kFacePressed}, kText},
-    {{kBorderSoft, kFace, kFace}, kTextDisabled},
-};
-constexpr TGlyphLook kOnLooks[4] = {
-    {{kAccentDark, kAccent, kAccent}, kWhite},
-    {{kAccent, kAccentLight, kAccentLight}, kWhite},
-    {{kAccentDark, kAccentDark, kAccentDark}, kWhite},
-    {{kBorderSoft, kBorderSoft, kBorderSoft}, kWhite},
-};
+// Built while drawing, from the palette in use.
+std::array<TGlyphLook, 4> OffLooks() {
+  return {{
+      {{kBorder, kWhite, kWhite}, kText},
+      {{kAccent, kAccentWash, kAccentWash}, kText},
+      {{kAccentDark, kFacePressed, kFacePressed}, kText},
+      {{kBorderSoft, kFace, kFace}, kTextDisabled},
+  }};
+}
+std::array<TGlyphLook, 4> OnLooks() {
+  return {{
+      {{kAccentDark, kAccent, kAccent}, kWhite},
+      {{kAccent, kAccentLight, kAccentLight}, kWhite},
+      {{kAccentDark, kAccentDark, kAccentDark}, kWhite},
+      {{kBorderSoft, kBorderSoft, kBorderSoft}, kWhite},
+  }};
+}
 
 constexpr int kGlyphSize = 13;
 
@@ -80,7 +87,7 @@ TPixmap DrawPushButton() {
 TPixmap DrawCheckBox() {
   return FramesSideBySide(12, kGlyphSize, kGlyphSize, [](TPixmap& p, const TRect& f, int k) {
     const int group = (k - 1) / 4, state = (k - 1) % 4;
-    const TGlyphLook& look = group == 0 ? kOffLooks[state] : kOnLooks[state];
+    const TGlyphLook look = group == 0 ? OffLooks()[state] : OnLooks()[state];
     RoundedBox(p, f, 2, look.Box);
     if (group == 1) DrawPatternCentred(p, f, kCheckMark, look.Ink);
     if (group == 2) DrawPatternCentred(p, f, kMixedMark, look.Ink);
@@ -92,7 +99,7 @@ TPixmap DrawCheckBox() {
 TPixmap DrawRadioButton() {
   return FramesSideBySide(8, kGlyphSize, kGlyphSize, [](TPixmap& p, const TRect& f, int k) {
     const bool on = k > 4;
-    const TGlyphLook& look = on ? kOnLooks[(k - 1) % 4] : kOffLooks[(k - 1) % 4];
+    const TGlyphLook look = on ? OnLooks()[(k - 1) % 4] : OffLooks()[(k - 1) % 4];
     RoundedBox(p, f, kGlyphSize / 2, look.Box);
     if (on) DrawPatternCentred(p, f, kRadioDot, look.Ink);
   });

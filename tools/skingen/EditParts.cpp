@@ -19,8 +19,15 @@ namespace {
 
 constexpr int kComboHeight = 21;
 
-constexpr TRgb kEdgeOutline[4] = {kBorder, kAccentDark, kBorderSoft, kAccent};
-constexpr TRgb kGlyphInk[4] = {kTextMuted, kText, kTextDisabled, kAccentDark};
+// Built while drawing, from the palette in use.
+TRgb EdgeOutline(int state) {
+  const TRgb outline[4] = {kBorder, kAccentDark, kBorderSoft, kAccent};
+  return outline[state];
+}
+TRgb GlyphInk(int state) {
+  const TRgb ink[4] = {kTextMuted, kText, kTextDisabled, kAccentDark};
+  return ink[state];
+}
 
 const TPattern kDropArrow = {
     "##.....##",
@@ -49,7 +56,7 @@ const TPattern kSizeGrip = {
 TPixmap DrawSunkEdge() {
   return FramesSideBySide(4, 16, kComboHeight, [](TPixmap& p, const TRect& f, int k) {
     const TRgb inside = k == 3 ? kFaceLight : kWhite;
-    RoundedBox(p, f, 2, {kEdgeOutline[k - 1], inside, inside});
+    RoundedBox(p, f, 2, {EdgeOutline(k - 1), inside, inside});
   });
 }
 
@@ -57,8 +64,8 @@ TPixmap DrawSunkEdge() {
 // button face; a nine-grid with 2-pixel margins.
 TPixmap DrawComboButton() {
   return FramesSideBySide(4, 17, kComboHeight, [](TPixmap& p, const TRect& f, int k) {
-    static constexpr TRgb kTop[4] = {kFaceLight, kFacePressed, kFaceLight, kAccentWash};
-    static constexpr TRgb kBottom[4] = {kFace, kFacePressed, kFaceLight, kAccentWash};
+    const TRgb kTop[4] = {kFaceLight, kFacePressed, kFaceLight, kAccentWash};
+    const TRgb kBottom[4] = {kFace, kFacePressed, kFaceLight, kAccentWash};
     const TRect face = f.Inflated(-1);
     VerticalGradient(p, face, kTop[k - 1], kBottom[k - 1]);
     Fill(p, {face.Left, face.Top, face.Left + 1, face.Bottom}, k == 3 ? kBorderSoft : kBorder);
@@ -70,7 +77,7 @@ TPixmap DrawComboButton() {
 TPixmap DrawExtraImages() {
   return FramesSideBySide(5, 12, 12, [](TPixmap& p, const TRect& f, int k) {
     if (k <= 4) {
-      DrawPatternCentred(p, f, kDropArrow, kGlyphInk[k - 1]);
+      DrawPatternCentred(p, f, kDropArrow, GlyphInk(k - 1));
     } else {
       DrawPattern(p, f.Right - 1 - PatternWidth(kSizeGrip), f.Bottom - 1 - PatternHeight(kSizeGrip), kSizeGrip,
                   kBorder);

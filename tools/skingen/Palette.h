@@ -1,60 +1,116 @@
 #pragma once
-// The default skin's colours: a calm slate frame around light blue-grey
-// faces, with one blue accent. The colour table in skin.ini repeats the
-// colours that the engine paints with (face, text, shadow, highlight).
+// The skins' colours. A palette names every colour the drawing uses; the
+// skin's description repeats in its colour table the ones the engine paints
+// with (face, text, shadow, highlight). skingen draws with one palette per
+// run, chosen by name before drawing: "slate", the default skin's calm
+// slate frame around light blue-grey faces with one blue accent, or
+// "ember", warm copper and sand with a deep red accent.
+#include <string_view>
+
 #include "tools/skingen/Pixmap.h"
 
+struct TPalette {
+  // Window frame of an active window.
+  TRgb FrameOutline;
+  TRgb FrameSheen;  // the row under the top outline
+  TRgb TitleTop;
+  TRgb TitleBottom;  // also the sides and the bottom
+  TRgb FrameInner;   // the line around the client area
+
+  // Window frame of an inactive window.
+  TRgb FrameOutlineInactive;
+  TRgb FrameSheenInactive;
+  TRgb TitleTopInactive;
+  TRgb TitleBottomInactive;
+  TRgb FrameInnerInactive;
+
+  // Title-bar buttons.
+  TRgb TitleGlyph;
+  TRgb TitleGlyphDisabled;
+  TRgb TitleButtonHot;
+  TRgb TitleButtonPressed;
+  TRgb CloseHot;
+  TRgb ClosePressed;
+
+  // Faces and text.
+  TRgb White;
+  TRgb Face;        // ButtonFace
+  TRgb FaceLight;   // Buttonlight
+  TRgb FaceDim;     // tracks, unselected tabs
+  TRgb FacePressed;
+  TRgb Text;        // WindowText, ButtonText
+  TRgb TextMuted;
+  TRgb TextDisabled;
+
+  // Lines.
+  TRgb Border;       // control outlines
+  TRgb BorderStrong; // outlines while pressed
+  TRgb BorderSoft;   // disabled outlines, dividers
+  TRgb Shadow;       // ButtonShadow
+
+  // Accent.
+  TRgb Accent;       // Hilight
+  TRgb AccentLight;
+  TRgb AccentDark;
+  TRgb AccentWash;   // hover fills
+  TRgb AccentSoft;   // hot track-bar thumbs
+
+  // Scroll bars.
+  TRgb Thumb;
+  TRgb ThumbHot;
+  TRgb ThumbPressed;
+  TRgb ArrowHot;
+  TRgb ArrowPressed;
+};
+
+// The palette of that name; null for an unknown name.
+const TPalette* FindPalette(std::string_view name);
+// Makes palette the one that the colours below read; slate until then.
+void UsePalette(const TPalette& palette);
+// The palette in use.
+const TPalette& CurrentPalette();
+
+// The colours of the palette in use, by the names the drawing code uses.
+// Read them while drawing, never to initialise anything static.
 namespace palette {
 
-// Window frame of an active window.
-inline constexpr TRgb kFrameOutline = Hex(0x2B3849);
-inline constexpr TRgb kFrameSheen = Hex(0x7189A8);  // the row under the top outline
-inline constexpr TRgb kTitleTop = Hex(0x5A7292);
-inline constexpr TRgb kTitleBottom = Hex(0x465D7B);  // also the sides and the bottom
-inline constexpr TRgb kFrameInner = Hex(0x34465E);   // the line around the client area
-
-// Window frame of an inactive window.
-inline constexpr TRgb kFrameOutlineInactive = Hex(0x8C96A2);
-inline constexpr TRgb kFrameSheenInactive = Hex(0xEBEEF2);
-inline constexpr TRgb kTitleTopInactive = Hex(0xD9DEE5);
-inline constexpr TRgb kTitleBottomInactive = Hex(0xCAD1DA);
-inline constexpr TRgb kFrameInnerInactive = Hex(0xA6B0BC);
-
-// Title-bar buttons.
-inline constexpr TRgb kTitleGlyph = Hex(0xFFFFFF);
-inline constexpr TRgb kTitleGlyphDisabled = Hex(0x8E9BAB);
-inline constexpr TRgb kTitleButtonHot = Hex(0x6B84A4);
-inline constexpr TRgb kTitleButtonPressed = Hex(0x34475F);
-inline constexpr TRgb kCloseHot = Hex(0xD0453E);
-inline constexpr TRgb kClosePressed = Hex(0xA3332D);
-
-// Faces and text.
-inline constexpr TRgb kWhite = Hex(0xFFFFFF);
-inline constexpr TRgb kFace = Hex(0xEEF1F5);        // ButtonFace
-inline constexpr TRgb kFaceLight = Hex(0xF8FAFC);   // Buttonlight
-inline constexpr TRgb kFaceDim = Hex(0xE2E7ED);     // tracks, unselected tabs
-inline constexpr TRgb kFacePressed = Hex(0xD6DDE6);
-inline constexpr TRgb kText = Hex(0x1F2933);        // WindowText, ButtonText
-inline constexpr TRgb kTextMuted = Hex(0x4E5A68);
-inline constexpr TRgb kTextDisabled = Hex(0xA3ADB9);
-
-// Lines.
-inline constexpr TRgb kBorder = Hex(0x97A3B2);       // control outlines
-inline constexpr TRgb kBorderStrong = Hex(0x7C8A9B); // outlines while pressed
-inline constexpr TRgb kBorderSoft = Hex(0xC6CED7);   // disabled outlines, dividers
-inline constexpr TRgb kShadow = Hex(0xA3AEBB);       // ButtonShadow
-
-// Accent.
-inline constexpr TRgb kAccent = Hex(0x3D7CC9);       // Hilight
-inline constexpr TRgb kAccentLight = Hex(0x7FAFE8);
-inline constexpr TRgb kAccentDark = Hex(0x2D63A6);
-inline constexpr TRgb kAccentWash = Hex(0xE4EEFA);   // hover fills
-
-// Scroll bars.
-inline constexpr TRgb kThumb = Hex(0xB4BFCB);
-inline constexpr TRgb kThumbHot = Hex(0x98A6B6);
-inline constexpr TRgb kThumbPressed = Hex(0x7A8B9F);
-inline constexpr TRgb kArrowHot = Hex(0xDCE3EB);
-inline constexpr TRgb kArrowPressed = Hex(0xC8D1DC);
+inline const TRgb& kFrameOutline = CurrentPalette().FrameOutline;
+inline const TRgb& kFrameSheen = CurrentPalette().FrameSheen;
+inline const TRgb& kTitleTop = CurrentPalette().TitleTop;
+inline const TRgb& kTitleBottom = CurrentPalette().TitleBottom;
+inline const TRgb& kFrameInner = CurrentPalette().FrameInner;
+inline const TRgb& kFrameOutlineInactive = CurrentPalette().FrameOutlineInactive;
+inline const TRgb& kFrameSheenInactive = CurrentPalette().FrameSheenInactive;
+inline const TRgb& kTitleTopInactive = CurrentPalette().TitleTopInactive;
+inline const TRgb& kTitleBottomInactive = CurrentPalette().TitleBottomInactive;
+inline const TRgb& kFrameInnerInactive = CurrentPalette().FrameInnerInactive;
+inline const TRgb& kTitleGlyph = CurrentPalette().TitleGlyph;
+inline const TRgb& kTitleGlyphDisabled = CurrentPalette().TitleGlyphDisabled;
+inline const TRgb& kTitleButtonHot = CurrentPalette().TitleButtonHot;
+inline const TRgb& kTitleButtonPressed = CurrentPalette().TitleButtonPressed;
+inline const TRgb& kCloseHot = CurrentPalette().CloseHot;
+inline const TRgb& kClosePressed = CurrentPalette().ClosePressed;
+inline const TRgb& kWhite = CurrentPalette().White;
+inline const TRgb& kFace = CurrentPalette().Face;
+inline const TRgb& kFaceLight = CurrentPalette().FaceLight;
+inline const TRgb& kFaceDim = CurrentPalette().FaceDim;
+inline const TRgb& kFacePressed = CurrentPalette().FacePressed;
+inline const TRgb& kText = CurrentPalette().Text;
+inline const TRgb& kTextMuted = CurrentPalette().TextMuted;
+inline const TRgb& kTextDisabled = CurrentPalette().TextDisabled;
+inline const TRgb& kBorder = CurrentPalette().Border;
+inline const TRgb& kBorderStrong = CurrentPalette().BorderStrong;
+inline const TRgb& kBorderSoft = CurrentPalette().BorderSoft;
+inline const TRgb& kShadow = CurrentPalette().Shadow;
+inline const TRgb& kAccent = CurrentPalette().Accent;
+inline const TRgb& kAccentLight = CurrentPalette().AccentLight;
+inline const TRgb& kAccentDark = CurrentPalette().AccentDark;
+inline const TRgb& kAccentWash = CurrentPalette().AccentWash;
+inline const TRgb& kThumb = CurrentPalette().Thumb;
+inline const TRgb& kThumbHot = CurrentPalette().ThumbHot;
+inline const TRgb& kThumbPressed = CurrentPalette().ThumbPressed;
+inline const TRgb& kArrowHot = CurrentPalette().ArrowHot;
+inline const TRgb& kArrowPressed = CurrentPalette().ArrowPressed;
+inline const TRgb& kAccentSoft = CurrentPalette().AccentSoft;
 
 }  // namespace palette

@@ -10,13 +10,17 @@ namespace {
 // Track-bar thumbs: the track-bar painter draws frame 2 in every state, so
 // frame 2 carries the everyday look; the others are, for painters that tell
 // the states apart, 1 disabled, 3 hot, 4 pressed, 5 focused.
-constexpr TBoxStyle kThumbLooks[5] = {
-    {kBorderSoft, kFaceLight, kFace},
-    {kAccentDark, kAccentLight, kAccent},
-    {kAccent, Hex(0x9CC2EE), kAccentLight},
-    {kAccentDark, kAccent, kAccentDark},
-    {kAccentDark, kAccentLight, kAccent},
-};
+// Built while drawing, from the palette in use.
+TBoxStyle ThumbLook(int frame) {
+  const TBoxStyle looks[5] = {
+      {kBorderSoft, kFaceLight, kFace},
+      {kAccentDark, kAccentLight, kAccent},
+      {kAccent, kAccentSoft, kAccentLight},
+      {kAccentDark, kAccent, kAccentDark},
+      {kAccentDark, kAccentLight, kAccent},
+  };
+  return looks[frame];
+}
 
 constexpr int kThumbShort = 11;  // across the track
 constexpr int kThumbLong = 20;   // along the tick marks
@@ -60,19 +64,26 @@ TPixmap DrawThumb(bool pointed, TDirection facing) {
       }
       return InsideUprightThumb({0, 0, kThumbShort, kThumbLong}, pointed, ux, uy);
     };
-    ShapedBox(p, f, shape, kThumbLooks[k - 1]);
+    ShapedBox(p, f, shape, ThumbLook(k - 1));
   });
 }
 
 // Up-down buttons: frame k = state + 4 d, d 0 for the up (left) button and
 // 1 for the down (right) one, states 1 normal, 2 pressed, 3 disabled, 4 hot.
-constexpr TBoxStyle kSpinLooks[4] = {
-    {kBorder, kWhite, kFace},
-    {kBorderStrong, kFacePressed, kFacePressed},
-    {kBorderSoft, kFaceLight, kFaceLight},
-    {kAccentLight, kWhite, kAccentWash},
-};
-constexpr TRgb kSpinInk[4] = {kTextMuted, kText, kTextDisabled, kAccentDark};
+// Built while drawing, from the palette in use.
+TBoxStyle SpinLook(int state) {
+  const TBoxStyle looks[4] = {
+      {kBorder, kWhite, kFace},
+      {kBorderStrong, kFacePressed, kFacePressed},
+      {kBorderSoft, kFaceLight, kFaceLight},
+      {kAccentLight, kWhite, kAccentWash},
+  };
+  return looks[state];
+}
+TRgb SpinInk(int state) {
+  const TRgb ink[4] = {kTextMuted, kText, kTextDisabled, kAccentDark};
+  return ink[state];
+}
 
 const TPattern kSmallChevronUp = {
     "...#...",
@@ -99,7 +110,7 @@ TPixmap DrawSpinButtons(bool horizontal) {
       const bool pastSharedSide = !first && (horizontal ? x < f.Left : y < f.Top);
       return InsideRounded(outer, 2, x, y) && !pastSharedSide;
     };
-    ShapedBox(p, f, shape, kSpinLooks[(k - 1) % 4]);
+    ShapedBox(p, f, shape, SpinLook((k - 1) % 4));
   });
 }
 
@@ -110,7 +121,7 @@ TPixmap DrawSpinGlyphs(bool horizontal) {
   };
   const int gw = PatternWidth(View(glyphs[0])), gh = PatternHeight(View(glyphs[0]));
   return FramesSideBySide(8, gw, gh, [&](TPixmap& p, const TRect& f, int k) {
-    DrawPattern(p, f.Left, f.Top, View(glyphs[(k - 1) / 4]), kSpinInk[(k - 1) % 4]);
+    DrawPattern(p, f.Left, f.Top, View(glyphs[(k - 1) / 4]), SpinInk((k - 1) % 4));
   });
 }
 

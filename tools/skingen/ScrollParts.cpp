@@ -26,7 +26,7 @@ const TPattern kChevronUp = {
 enum TArrowState { kNormal, kPressed, kDisabled, kHot };
 
 void DrawArrow(TPixmap& p, const TRect& f, TDirection direction, int state) {
-  static constexpr TRgb kInk[4] = {kTextMuted, kText, kBorderSoft, kText};
+  const TRgb kInk[4] = {kTextMuted, kText, kBorderSoft, kText};
   if (state == kPressed) RoundedFill(p, f.Inflated(-1), 3, kArrowPressed, kArrowPressed);
   if (state == kHot) RoundedFill(p, f.Inflated(-1), 3, kArrowHot, kArrowHot);
   const auto glyph = Turned(kChevronUp, direction);
@@ -43,13 +43,23 @@ void DrawGrip(TPixmap& p, const TRect& f, bool vertical, TRgb ink) {
   }
 }
 
-// The thumb's face in its three frames: 1 normal, 2 pressed, 3 hot.
-constexpr TRgb kThumbFace[3] = {kThumb, kThumbPressed, kThumbHot};
-constexpr TRgb kGripInk[3] = {kFace, kFacePressed, kFaceLight};
+// The thumb's face in its three frames: 1 normal, 2 pressed, 3 hot (read
+// while drawing, from the palette in use).
+TRgb ThumbFace(int frame) {
+  const TRgb face[3] = {kThumb, kThumbPressed, kThumbHot};
+  return face[frame];
+}
+TRgb GripInk(int frame) {
+  const TRgb ink[3] = {kFace, kFacePressed, kFaceLight};
+  return ink[frame];
+}
 
 // The track: 4 frames, 1 normal, 2 pressed, 3 disabled, 4 hot; uniform, so
 // any margins would do (the skin gives none).
-constexpr TRgb kTrack[4] = {kFaceDim, kFacePressed, kFace, kFacePressed};
+TRgb Track(int frame) {
+  const TRgb track[4] = {kFaceDim, kFacePressed, kFace, kFacePressed};
+  return track[frame];
+}
 
 }  // namespace
 
@@ -65,7 +75,7 @@ TPixmap DrawScrollGlyphs() {
       DrawArrow(p, f, kArrows[(k - 1) / 4], (k - 1) % 4);
     } else if (k <= 22) {
       const bool vertical = k >= 20;
-      DrawGrip(p, f, vertical, kGripInk[(k - 17) % 3]);
+      DrawGrip(p, f, vertical, GripInk((k - 17) % 3));
     } else {
       Fill(p, f, kFace);
     }
@@ -73,11 +83,11 @@ TPixmap DrawScrollGlyphs() {
 }
 
 TPixmap DrawHorzTrack() {
-  return FramesSideBySide(4, 16, kBar, [](TPixmap& p, const TRect& f, int k) { Fill(p, f, kTrack[k - 1]); });
+  return FramesSideBySide(4, 16, kBar, [](TPixmap& p, const TRect& f, int k) { Fill(p, f, Track(k - 1)); });
 }
 
 TPixmap DrawVertTrack() {
-  return FramesSideBySide(4, kBar, 16, [](TPixmap& p, const TRect& f, int k) { Fill(p, f, kTrack[k - 1]); });
+  return FramesSideBySide(4, kBar, 16, [](TPixmap& p, const TRect& f, int k) { Fill(p, f, Track(k - 1)); });
 }
 
 // Thumbs: 3 frames, a rounded bar 9 pixels thick in the middle of the
@@ -85,12 +95,12 @@ TPixmap DrawVertTrack() {
 // fixed ends along the bar (the rounding) and transparent around the bar.
 TPixmap DrawHorzThumb() {
   return FramesSideBySide(3, 16, kBar, [](TPixmap& p, const TRect& f, int k) {
-    RoundedFill(p, {f.Left + 1, f.Top + 4, f.Right - 1, f.Top + 13}, 4, kThumbFace[k - 1], kThumbFace[k - 1]);
+    RoundedFill(p, {f.Left + 1, f.Top + 4, f.Right - 1, f.Top + 13}, 4, ThumbFace(k - 1), ThumbFace(k - 1));
   });
 }
 
 TPixmap DrawVertThumb() {
   return FramesSideBySide(3, kBar, 16, [](TPixmap& p, const TRect& f, int k) {
-    RoundedFill(p, {f.Left + 4, f.Top + 1, f.Left + 13, f.Bottom - 1}, 4, kThumbFace[k - 1], kThumbFace[k - 1]);
+    RoundedFill(p, {f.Left + 4, f.Top + 1, f.Left + 13, f.Bottom - 1}, 4, ThumbFace(k - 1), ThumbFace(k - 1));
   });
 }

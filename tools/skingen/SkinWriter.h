@@ -1,5 +1,5 @@
 #pragma once
-// Writes the default skin into a folder, as the entries of its package:
+// Writes a skin into a folder, as the entries of its package:
 // skin.ini (copied from its source) and every bitmap, drawn afresh. The same
 // input gives the same bytes on every run.
 #include <string>

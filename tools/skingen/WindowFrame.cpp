@@ -40,13 +40,14 @@ constexpr int kBottomRadius = 3;
 struct TFrameColours {
   TRgb Outline, Sheen, TitleTop, TitleBottom, Inner;
 };
-constexpr TFrameColours kActive{palette::kFrameOutline, palette::kFrameSheen, palette::kTitleTop,
-                                palette::kTitleBottom, palette::kFrameInner};
-constexpr TFrameColours kInactive{palette::kFrameOutlineInactive, palette::kFrameSheenInactive,
-                                  palette::kTitleTopInactive, palette::kTitleBottomInactive,
-                                  palette::kFrameInnerInactive};
 // Frame 1 is drawn while the window is active, frame 2 while it is not.
-const TFrameColours& ColoursOf(int frame) { return frame == 1 ? kActive : kInactive; }
+TFrameColours ColoursOf(int frame) {
+  if (frame == 1)
+    return {palette::kFrameOutline, palette::kFrameSheen, palette::kTitleTop, palette::kTitleBottom,
+            palette::kFrameInner};
+  return {palette::kFrameOutlineInactive, palette::kFrameSheenInactive, palette::kTitleTopInactive,
+          palette::kTitleBottomInactive, palette::kFrameInnerInactive};
+}
 
 // Title rows 1 to 30: the sheen under the outline, then the gradient.
 TRgb TitleRow(int y, const TFrameColours& c) {
