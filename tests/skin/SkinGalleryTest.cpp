@@ -210,14 +210,15 @@ TEST_F(SkinGallery, RepaintsAndSwitchesLeaveNoGdiObjectAndTheSamePicture) {
   const TScreenShot first = Shot();
   const int before = LiveGdiObjects();
 
-  // A whole repaint on the screen costs Wine a few hundred milliseconds,
-  // and so does a switch that repaints the whole form: a few of those, and
-  // many rounds of the faces and of switches while the form is hidden.
-  for (int i = 0; i < 6; ++i) RepaintAll();
-  for (int i = 0; i < 40; ++i) composeFaces();
+  // A whole repaint on the screen costs Wine tens of milliseconds, and a
+  // switch that repaints the whole form more: twenty of those, and many
+  // rounds of the faces (some 9,000 face paints) and a hundred switches
+  // while the form is hidden.
+  for (int i = 0; i < 20; ++i) RepaintAll();
+  for (int i = 0; i < 200; ++i) composeFaces();
   switches(2);
   Form->Hide();
-  switches(30);
+  switches(100);
   Show();
   EXPECT_EQ(Shot().Pixels, first.Pixels);
   EXPECT_EQ(LiveGdiObjects(), before);
