@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,7 +27,6 @@
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
 #include "ui/ShowMessage.h"
-#include "ui/Stream.h"
 
 namespace {
 
@@ -653,15 +651,7 @@ TEST(BoxesOnAForm, TheStoredSkinsColoursAndFrames) {
   RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   PumpMessages(100);
   const TScreenShot shot = window.Shot();
-  if (const char* path = std::getenv("QV_SCREENSHOT")) {
-    const int w = shot.Area.right - shot.Area.left, h = shot.Area.bottom - shot.Area.top;
-    TBitmap picture(w, h);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) picture.Canvas().SetPixel(x, y, shot.At(shot.Area.left + x, shot.Area.top + y));
-    TMemoryStream bytes;
-    picture.SaveToStream(bytes);
-    bytes.SaveToFile(path);
-  }
+  SaveShotWhenAsked(shot);
   const auto face = static_cast<COLORREF>(window.Data->FColours[scButtonFace]);
   const auto shadow = static_cast<COLORREF>(window.Data->FColours[scButtonShadow]);
   // A pixel in window coordinates of the control.

@@ -24,7 +24,6 @@
 #include "tests/skin/SkinnedWindow.h"
 #include "tests/support/GdiCount.h"
 #include "ui/Form.h"
-#include "ui/Stream.h"
 #include "ui/ComboBox.h"
 #include "ui/Grid.h"
 #include "ui/ListBox.h"
@@ -799,15 +798,7 @@ TEST(BuiltInSkin, CoversEveryBarWithTheSkinsOwnPieces) {
     RECT window{};
     GetWindowRect(form.Handle(), &window);
     const TScreenShot shot = CaptureScreen(window);
-    if (const char* path = std::getenv("QV_SCREENSHOT")) {
-      TBitmap picture(window.right - window.left, window.bottom - window.top);
-      for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x)
-          picture.Canvas().SetPixel(x, y, static_cast<TColor>(shot.At(window.left + x, window.top + y)));
-      TMemoryStream bytes;
-      picture.SaveToStream(bytes);
-      bytes.SaveToFile(path);
-    }
+    SaveShotWhenAsked(shot);
     // Each bar shown is covered, and its up (or left) arrow is the skin's
     // glyph frame: the middle of the arrow against the middle of frame 9
     // (frame 1), where the glyph is not transparent.

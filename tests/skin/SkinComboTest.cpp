@@ -29,7 +29,6 @@
 #include "tests/support/GdiCount.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
-#include "ui/Stream.h"
 
 namespace {
 
@@ -553,15 +552,7 @@ TEST(BuiltInSkin, DrawsComboBoxesAndDatePickers) {
     RECT window{};
     GetWindowRect(form.Handle(), &window);
     const TScreenShot shot = CaptureScreen(window);
-    if (const char* path = std::getenv("QV_SCREENSHOT")) {
-      TBitmap picture(window.right - window.left, window.bottom - window.top);
-      for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x)
-          picture.Canvas().SetPixel(x, y, static_cast<TColor>(shot.At(window.left + x, window.top + y)));
-      TMemoryStream bytes;
-      picture.SaveToStream(bytes);
-      bytes.SaveToFile(path);
-    }
+    SaveShotWhenAsked(shot);
     // The drop-down list's left edge is the skin's composed strip: the
     // colour of its first cell's left column.
     TBitmap& strip = data->FComboButton->FBitmap;

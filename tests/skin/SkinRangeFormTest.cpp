@@ -5,7 +5,6 @@
 // With QV_SCREENSHOT set to a file name, the form is saved there as a BMP.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 
@@ -75,16 +74,7 @@ TEST(SkinRangeForm, TheProgramsSkinOnEveryControl) {
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   PumpMessages(200);
 
-  if (const char* path = std::getenv("QV_SCREENSHOT")) {
-    const TScreenShot shot = CaptureScreen(window.WindowRect());
-    const int width = shot.Area.right - shot.Area.left, height = shot.Area.bottom - shot.Area.top;
-    TBitmap picture(width, height);
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) picture.Canvas().SetPixel(x, y, static_cast<TColor>(shot.At(shot.Area.left + x, shot.Area.top + y)));
-    TMemoryStream bytes;
-    picture.SaveToStream(bytes);
-    bytes.SaveToFile(path);
-  }
+  SaveShotWhenAsked(CaptureScreen(window.WindowRect()));
 
   for (TWinControl* control : std::initializer_list<TWinControl*>{header, progress, standing, track, standingTrack,
                                                                   upDown, sideways, status}) {

@@ -10,7 +10,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -473,17 +472,7 @@ TEST_F(SkinTab, TheProgramsSkinOnTabs) {
   Show();
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   PumpMessages(200);
-  if (const char* path = std::getenv("QV_SCREENSHOT")) {
-    const TScreenShot shot = CaptureScreen(Window->WindowRect());
-    const int width = shot.Area.right - shot.Area.left, height = shot.Area.bottom - shot.Area.top;
-    TBitmap picture(width, height);
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        picture.Canvas().SetPixel(x, y, static_cast<TColor>(shot.At(shot.Area.left + x, shot.Area.top + y)));
-    TMemoryStream bytes;
-    picture.SaveToStream(bytes);
-    bytes.SaveToFile(path);
-  }
+  SaveShotWhenAsked(CaptureScreen(Window->WindowRect()));
   for (TWinControl* control : {static_cast<TWinControl*>(pages), static_cast<TWinControl*>(low),
                                static_cast<TWinControl*>(left), static_cast<TWinControl*>(right),
                                static_cast<TWinControl*>(buttons), static_cast<TWinControl*>(tabSet)}) {

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+
+#include "ui/BmpFile.h"
 
 namespace {
 
@@ -175,6 +179,28 @@ void PressKey(WORD key) {
 COLORREF TScreenShot::At(int x, int y) const {
   const int width = Area.right - Area.left;
   return Pixels[static_cast<std::size_t>((y - Area.top) * width + (x - Area.left))];
+}
+
+void SaveShotWhenAsked(const TScreenShot& shot) {
+  const char* path = std::getenv("QV_SCREENSHOT");
+  if (!path) return;
+  TBmpImage image;
+  image.Width = shot.Area.right - shot.Area.left;
+  image.Height = shot.Area.bottom - shot.Area.top;
+  const std::size_t rowBytes = BmpRowBytes(image.Width, 24);
+  image.Pixels.resize(rowBytes * static_cast<std::size_t>(image.Height));
+  for (int y = 0; y < image.Height; ++y)
+    for (int x = 0; x < image.Width; ++x) {
+      const COLORREF colour = shot.At(shot.Area.left + x, shot.Area.top + y);
+      // Rows bottom-up, each pixel blue, green, red.
+      std::uint8_t* pixel = &image.Pixels[rowBytes * static_cast<std::size_t>(image.Height - 1 - y) + 3 * x];
+      pixel[0] = GetBValue(colour);
+      pixel[1] = GetGValue(colour);
+      pixel[2] = GetRValue(colour);
+    }
+  const std::vector<std::uint8_t> file = EncodeBmp(image);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                              static_cast<std::streamsize>(file.size()));
 }
 
 TScreenShot CaptureScreen(const RECT& area) {

@@ -70,6 +70,9 @@ struct TScreenShot {
   COLORREF At(int x, int y) const;
 };
 TScreenShot CaptureScreen(const RECT& area);
+// When the environment's QV_SCREENSHOT names a file, writes the shot there
+// as a 24-bit BMP file (a picture of a form for people to look at).
+void SaveShotWhenAsked(const TScreenShot& shot);
 
 // Acts on the popup menus of the thread that creates it from a second
 // thread, while that thread is held in a menu's loop: the script waits for
