@@ -5,14 +5,15 @@
 //                                 keyboard, saves the window with its open
 //                                 drop-downs as a BMP file and ends
 #include <windows.h>
-#include <shellapi.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "skin/window/SkinManage.h"
+#include "tools/common/DemoProgram.h"
 #include "tools/menudemo/DemoForm.h"
 #include "ui/Application.h"
-#include "ui/Stream.h"
 #include "ui/Timer.h"
 
 namespace {
@@ -47,12 +48,7 @@ void SaveScreenOf(HWND window, const std::string& path) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&area));
-  TBitmap shot(area.right - area.left, area.bottom - area.top);
-  const HDC screen = GetDC(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, area.left, area.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  TFileStream file(path);
-  shot.SaveToStream(file);
+  SaveScreenArea(area, path);
 }
 
 // The steps of the screenshot, one per timer tick; the timer keeps ticking
@@ -95,17 +91,10 @@ class TScreenshot {
 
 // The path after --screenshot, or empty.
 std::string ScreenshotPath() {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::string path;
-  for (int i = 1; i + 1 < count; ++i) {
-    if (std::wstring(arguments[i]) != L"--screenshot") continue;
-    char buffer[MAX_PATH] = {};
-    WideCharToMultiByte(CP_ACP, 0, arguments[i + 1], -1, buffer, sizeof buffer, nullptr, nullptr);
-    path = buffer;
-  }
-  LocalFree(arguments);
-  return path;
+  const std::vector<std::string> arguments = AnsiArguments();
+  for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+    if (arguments[i] == "--screenshot") return arguments[i + 1];
+  return {};
 }
 
 int RunDemo() {

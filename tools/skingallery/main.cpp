@@ -8,48 +8,21 @@
 // --screenshot the window, once skinned, is saved as a BMP file and the
 // program ends.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/window/SkinManage.h"
+#include "tools/common/DemoProgram.h"
 #include "tools/skingallery/GalleryForm.h"
 #include "tools/skingallery/GallerySkin.h"
 #include "ui/Application.h"
-#include "ui/Bitmap.h"
-#include "ui/Stream.h"
 #include "ui/Timer.h"
 
 namespace {
 
 TGalleryForm* GalleryForm = nullptr;
-
-// The command line's arguments in the ANSI code page.
-std::vector<std::string> Arguments() {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> result;
-  for (int i = 1; i < count; ++i) {
-    char buffer[MAX_PATH * 2] = {};
-    WideCharToMultiByte(CP_ACP, 0, arguments[i], -1, buffer, sizeof buffer, nullptr, nullptr);
-    result.emplace_back(buffer);
-  }
-  LocalFree(arguments);
-  return result;
-}
-
-void SaveWindow(HWND window, const std::string& path) {
-  RECT area{};
-  GetWindowRect(window, &area);
-  TBitmap shot(area.right - area.left, area.bottom - area.top);
-  const HDC screen = GetDC(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, area.left, area.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  TFileStream file(path);
-  shot.SaveToStream(file);
-}
 
 // Brings the window to the front, waits for the skin to settle (a skin
 // switch runs 250 ms after it was asked for), repaints the window whole,
@@ -74,7 +47,9 @@ class TScreenshot {
         return;
       default:
         FTimer.SetEnabled(false);
-        SaveWindow(GalleryForm->Handle(), FPath);
+        RECT area{};
+        GetWindowRect(GalleryForm->Handle(), &area);
+        SaveScreenArea(area, FPath);
         PostMessageA(GalleryForm->Handle(), WM_CLOSE, 0, 0);
     }
   }
@@ -87,7 +62,7 @@ class TScreenshot {
 int RunGallery() {
   try {
     std::string package, screenshot;
-    const std::vector<std::string> arguments = Arguments();
+    const std::vector<std::string> arguments = AnsiArguments();
     for (std::size_t i = 0; i < arguments.size(); ++i) {
       if (arguments[i] == "--screenshot" && i + 1 < arguments.size()) screenshot = arguments[++i];
       else package = arguments[i];
